@@ -4,7 +4,9 @@
 
 namespace vadelto::mensajes {
 
-std::string NoExisteArchivo() { return "No existe archivo"; }
+std::string NoExisteArchivo() {
+  return "No existe archivo";
+}
 
 std::string NivellariNoEncontrado() {
   return AnsiDesdeUtf8("ATENCIÓN - NIVELLARI.DBF No encontrado - Reinstale VADELTO");
@@ -14,10 +16,30 @@ std::string PeriodosNoEncontrado() {
   return AnsiDesdeUtf8("ATENCIÓN - PERIODOS.DBF No encontrado - Importe de nuevo XML de RACIMA.");
 }
 
-std::string ProcesoFinalizado() { return "Proceso finalizado"; }
+std::string ProcesoFinalizado() {
+  return "Proceso finalizado";
+}
 
 std::string NoEsEntero(std::string_view texto) {
   return "'" + std::string(texto) + AnsiDesdeUtf8("' no es un valor entero válido");
+}
+
+std::string NoSePuedeEscribir(std::string_view ruta) {
+  return "Unable to write to " + std::string(ruta);
+}
+
+std::string VentanaNoValida(std::string_view texto) {
+  return "'" + std::string(texto) + AnsiDesdeUtf8("' no es un identificador de ventana válido");
+}
+
+std::string FaltaArchivoAyuda(std::string_view archivo, std::string_view carpeta) {
+  return "No se encuentra el archivo de ayuda " + std::string(archivo) + " en la carpeta " +
+         std::string(carpeta) + ".";
+}
+
+std::string FaltaVisorAyuda(std::string_view archivo) {
+  return AnsiDesdeUtf8("No se puede abrir la ayuda ") + std::string(archivo) +
+         AnsiDesdeUtf8(": no hay ningún visor de archivos CHM instalado (por ejemplo, xchm).");
 }
 
 }  // namespace vadelto::mensajes

@@ -15,4 +15,14 @@ std::string ProcesoFinalizado();
 // "'%s' no es un valor entero válido"
 std::string NoEsEntero(std::string_view texto);
 
+// The window and its host.
+// "Unable to write to %s": the INI writer's failure, as the platform words it.
+std::string NoSePuedeEscribir(std::string_view ruta);
+// "'%s' no es un identificador de ventana válido": a host handle that names no window.
+std::string VentanaNoValida(std::string_view texto);
+// Help that cannot be shown: the help file is missing beside the program, or no CHM viewer
+// is installed.
+std::string FaltaArchivoAyuda(std::string_view archivo, std::string_view carpeta);
+std::string FaltaVisorAyuda(std::string_view archivo);
+
 }  // namespace vadelto::mensajes
