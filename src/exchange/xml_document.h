@@ -39,14 +39,20 @@ class Node {
   // XPath 1.0 relative to this node ("dato"); no match gives an empty list.
   NodeList selectNodes(std::string_view xpath) const;
   Node selectSingleNode(std::string_view xpath) const;
+  // The element children with this name, in order: what selectNodes(name) gives for a
+  // plain name, without evaluating a path.
+  NodeList childElements(std::string_view name) const;
   Node firstChild() const;
-  // The node becomes the last child.
+  // The element `child` (new, or moved from elsewhere in this document) becomes the last
+  // child of this element.
   void appendChild(Node child);
 
  private:
   friend class Document;
   friend class NodeList;
   Node(_xmlNode* node, Document* document) : node_(node), document_(document) {}
+  _xmlNode* Checked() const;  // the node, or Error when the handle is empty
+  void Attach();              // unlinks the node, which the tree is about to own
   _xmlNode* node_ = nullptr;
   Document* document_ = nullptr;
 };
@@ -82,11 +88,13 @@ class Document {
   Node selectSingleNode(std::string_view xpath) const;
 
   Node documentElement() const;
-  // The root element goes; the XML declaration, comments and processing instructions stay.
+  // The root element goes (if there is one); the XML declaration, comments and processing
+  // instructions stay.
   void removeDocumentElement();
   // A new element outside the tree, owned by the document until appended.
   Node createElement(std::string_view name);
-  // Appended after the top-level nodes already there (an element becomes the root).
+  // The element becomes the root, after the top-level nodes already there; Error when the
+  // document has another root.
   void appendChild(Node child);
 
   // Creates or replaces the file atomically (written beside it, then renamed), in the

@@ -42,4 +42,28 @@ std::string FaltaVisorAyuda(std::string_view archivo) {
          AnsiDesdeUtf8(": no hay ningún visor de archivos CHM instalado (por ejemplo, xchm).");
 }
 
+std::string XmlNodoInexistente() {
+  return "El documento XML no contiene el nodo buscado";
+}
+
+std::string XmlRutaNoValida(std::string_view ruta) {
+  return "La ruta XPath '" + std::string(ruta) + AnsiDesdeUtf8("' no es válida");
+}
+
+std::string XmlNombreNoValido(std::string_view nombre) {
+  return "'" + std::string(nombre) + AnsiDesdeUtf8("' no es un nombre XML válido");
+}
+
+std::string XmlTextoNoValido() {
+  return AnsiDesdeUtf8("El texto contiene caracteres que un documento XML no admite");
+}
+
+std::string XmlOperacionNoValida() {
+  return AnsiDesdeUtf8("Operación no válida en el documento XML");
+}
+
+std::string XmlNoSeGuarda(std::string_view ruta) {
+  return "No se pudo guardar el documento XML '" + std::string(ruta) + "'";
+}
+
 }  // namespace vadelto::mensajes

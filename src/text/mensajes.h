@@ -25,4 +25,12 @@ std::string VentanaNoValida(std::string_view texto);
 std::string FaltaArchivoAyuda(std::string_view archivo, std::string_view carpeta);
 std::string FaltaVisorAyuda(std::string_view archivo);
 
+// The XML document service. Arguments are Windows-1252 texts.
+std::string XmlNodoInexistente();
+std::string XmlRutaNoValida(std::string_view ruta);
+std::string XmlNombreNoValido(std::string_view nombre);
+std::string XmlTextoNoValido();
+std::string XmlOperacionNoValida();
+std::string XmlNoSeGuarda(std::string_view ruta);
+
 }  // namespace vadelto::mensajes
