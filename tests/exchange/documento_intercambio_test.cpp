@@ -95,5 +95,30 @@ TEST_F(Registros, UnGrupoQueFaltaNoDaRegistros) {
   EXPECT_TRUE(LeerRegistros(vacio, GrupoDatos::Materias).empty());
 }
 
+// The sample school's document: every group gives as many records as it announces.
+TEST(DocumentoIntercambio, ElInstitutoDeEjemplo) {
+  const auto ruta = std::filesystem::path(VADELTO_TEST_DATA).parent_path().parent_path() /
+                    "samples" / "instituto" / "racima.xml";
+  xml::Document documento;
+  documento.load(ruta);
+  ASSERT_TRUE(documento.loaded()) << ruta;
+  for (const auto grupo :
+       {GrupoDatos::Materias, GrupoDatos::Actividades, GrupoDatos::Empleados,
+        GrupoDatos::Dependencias, GrupoDatos::CursosDelCentro, GrupoDatos::Unidades,
+        GrupoDatos::JornadasEscolares, GrupoDatos::TramosHorarios}) {
+    const std::string anunciados =
+        documento
+            .selectSingleNode("/SERVICIO/BLOQUE_DATOS/grupo_datos[@seq=\"" +
+                              std::string(SeqDe(grupo)) + "\"]")
+            .attribute("registros");
+    const auto registros = LeerRegistros(documento, grupo);
+    EXPECT_FALSE(registros.empty()) << SeqDe(grupo);
+    EXPECT_EQ(std::to_string(registros.size()), anunciados) << SeqDe(grupo);
+    for (const auto& registro : registros) EXPECT_GT(registro.Cantidad(), 0u) << SeqDe(grupo);
+  }
+  // The import reads the academic year from the first child of BLOQUE_DATOS.
+  EXPECT_EQ(documento.selectSingleNode("/SERVICIO/BLOQUE_DATOS").firstChild().text(), "2026");
+}
+
 }  // namespace
 }  // namespace vadelto
