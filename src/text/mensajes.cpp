@@ -2,6 +2,9 @@
 
 #include "text/cp1252.h"
 
+#include <cerrno>
+#include <string>
+
 namespace vadelto::mensajes {
 
 std::string NoExisteArchivo() {
@@ -64,6 +67,177 @@ std::string XmlOperacionNoValida() {
 
 std::string XmlNoSeGuarda(std::string_view ruta) {
   return "No se pudo guardar el documento XML '" + std::string(ruta) + "'";
+}
+
+std::string NoEsFlotante(std::string_view texto) {
+  return "'" + std::string(texto) + AnsiDesdeUtf8("' no es un valor en coma flotante válido");
+}
+
+namespace {
+
+// Joins UTF-8 literals (converted) and Windows-1252 values (kept as they are).
+struct Ansi {
+  std::string texto;
+  Ansi& operator<<(const char* utf8) {
+    texto += AnsiDesdeUtf8(utf8);
+    return *this;
+  }
+  Ansi& operator<<(std::string_view ansi) {
+    texto += ansi;
+    return *this;
+  }
+};
+
+}  // namespace
+
+std::string TablaCarpetaNoExiste(std::string_view tabla) {
+  return (Ansi{} << "No existe la carpeta de la tabla " << tabla).texto;
+}
+
+std::string TablaNoExiste(std::string_view tabla) {
+  return (Ansi{} << "No existe la tabla " << tabla).texto;
+}
+
+std::string TablaEnUso(std::string_view tabla) {
+  return (Ansi{} << "La tabla " << tabla
+                 << " está en uso: otro programa la tiene abierta en exclusiva")
+      .texto;
+}
+
+std::string TablaNoExclusiva(std::string_view tabla) {
+  return (Ansi{}
+          << "La tabla " << tabla
+          << " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta")
+      .texto;
+}
+
+std::string TablaDanada(std::string_view tabla, std::string_view detalle) {
+  return (Ansi{} << "La tabla " << tabla << " está dañada: " << detalle).texto;
+}
+
+std::string TablaFormatoDesconocido(std::string_view tabla, unsigned version) {
+  static const char kHex[] = "0123456789ABCDEF";
+  const char codigo[] = {kHex[(version >> 4) & 15], kHex[version & 15], 0};
+  return (Ansi{} << "La tabla " << tabla << " no tiene un formato dBase conocido (versión "
+                 << std::string_view(codigo) << ")")
+      .texto;
+}
+
+std::string TablaNoSePuedeLeer(std::string_view tabla, std::string_view causa) {
+  return (Ansi{} << "No se puede leer la tabla " << tabla << ": " << causa).texto;
+}
+
+std::string TablaNoSePuedeEscribir(std::string_view tabla, std::string_view causa) {
+  return (Ansi{} << "No se puede escribir la tabla " << tabla << ": " << causa).texto;
+}
+
+std::string TablaNoSePuedeCrear(std::string_view tabla, std::string_view causa) {
+  return (Ansi{} << "No se puede crear la tabla " << tabla << ": " << causa).texto;
+}
+
+std::string TablaNoAbierta(std::string_view tabla) {
+  return (Ansi{} << "La tabla " << tabla << " no está abierta").texto;
+}
+
+std::string TablaSinRegistroNuevo(std::string_view tabla) {
+  return (Ansi{} << "La tabla " << tabla << " no tiene un registro nuevo en curso").texto;
+}
+
+std::string TablaDefinicionNoValida(std::string_view tabla, std::string_view detalle) {
+  return (Ansi{} << "Definición no válida de la tabla " << tabla << ": " << detalle).texto;
+}
+
+std::string TablaBusquedaNoValida(std::string_view tabla, std::string_view campos) {
+  return (Ansi{} << "Búsqueda no válida en la tabla " << tabla
+                 << ": hace falta un valor para cada campo de " << campos)
+      .texto;
+}
+
+std::string TablaFiltroNoValido(std::string_view tabla, std::string_view filtro) {
+  return (Ansi{} << "Filtro no válido para la tabla " << tabla << ": " << filtro).texto;
+}
+
+std::string TablaSinIndice(std::string_view tabla, std::string_view campos) {
+  return (Ansi{} << "La tabla " << tabla << " no tiene un índice por " << campos).texto;
+}
+
+std::string TablaIndiceDanado(std::string_view tabla, std::string_view detalle) {
+  return (Ansi{} << "El índice de la tabla " << tabla << " está dañado: " << detalle).texto;
+}
+
+std::string TablaIndiceNoAdmitido(std::string_view tabla, std::string_view etiqueta) {
+  return (Ansi{} << "La tabla " << tabla << " tiene un índice (" << etiqueta
+                 << ") que este programa no sabe mantener")
+      .texto;
+}
+
+std::string CampoNoExiste(std::string_view tabla, std::string_view campo) {
+  return (Ansi{} << "La tabla " << tabla << " no tiene el campo " << campo).texto;
+}
+
+std::string CampoTipoNoLegible(std::string_view tabla, std::string_view campo, char tipo) {
+  return (Ansi{} << "El campo " << campo << " de la tabla " << tabla
+                 << " es de un tipo que no se puede leer (" << std::string_view(&tipo, 1) << ")")
+      .texto;
+}
+
+std::string CampoValorNoCabe(std::string_view tabla, std::string_view campo,
+                             std::string_view valor) {
+  return (Ansi{} << "El valor " << valor << " no cabe en el campo " << campo << " de la tabla "
+                 << tabla)
+      .texto;
+}
+
+std::string DetalleEncabezadoIncompleto() {
+  return "el encabezado está incompleto";
+}
+
+std::string DetalleCamposSinFin() {
+  return AnsiDesdeUtf8("la descripción de los campos no cabe en el encabezado");
+}
+
+std::string DetalleCampoNoValido(std::string_view campo) {
+  return (Ansi{} << "la descripción del campo " << campo << " no es válida").texto;
+}
+
+std::string DetalleLongitudRegistro(unsigned declarada, unsigned campos) {
+  return (Ansi{} << "la longitud de registro del encabezado (" << std::to_string(declarada)
+                 << ") no es la de sus campos (" << std::to_string(campos) << ")")
+      .texto;
+}
+
+std::string DetalleRegistrosIncompletos(unsigned long long declarados,
+                                        unsigned long long presentes) {
+  return (Ansi{} << "el encabezado anuncia " << std::to_string(declarados)
+                 << " registros, pero el archivo solo contiene " << std::to_string(presentes)
+                 << " completos")
+      .texto;
+}
+
+std::string DetalleIndiceIlegible() {
+  return AnsiDesdeUtf8("su estructura no es la de un índice .MDX");
+}
+
+std::string CausaEnUso() {
+  return "otro programa la tiene abierta";
+}
+
+std::string CausaSistema(int codigoError) {
+  switch (codigoError) {
+    case EACCES:
+    case EPERM:
+      return "permiso denegado";
+    case ENOSPC:
+      return "no queda espacio en el disco";
+    case EROFS:
+      return AnsiDesdeUtf8("el disco es de solo lectura");
+    case EIO:
+      return "error de entrada/salida";
+    case EISDIR:
+      return "es una carpeta";
+    default:
+      return "error del sistema " + std::to_string(codigoError);
+  }
 }
 
 }  // namespace vadelto::mensajes

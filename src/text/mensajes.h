@@ -33,4 +33,42 @@ std::string XmlTextoNoValido();
 std::string XmlOperacionNoValida();
 std::string XmlNoSeGuarda(std::string_view ruta);
 
+// "'%s' no es un valor en coma flotante válido"
+std::string NoEsFlotante(std::string_view texto);
+
+// The dBase engine's failures. `tabla` names the table as the user knows it, with where it
+// really is: "C:\HVDAT\PROFT.DBF (/home/ana/.wine/drive_c/HVDAT/PROFT.DBF)".
+std::string TablaCarpetaNoExiste(std::string_view tabla);
+std::string TablaNoExiste(std::string_view tabla);
+std::string TablaEnUso(std::string_view tabla);        // someone holds it exclusively
+std::string TablaNoExclusiva(std::string_view tabla);  // an exclusive open while in use
+std::string TablaDanada(std::string_view tabla, std::string_view detalle);
+std::string TablaFormatoDesconocido(std::string_view tabla, unsigned version);
+std::string TablaNoSePuedeLeer(std::string_view tabla, std::string_view causa);
+std::string TablaNoSePuedeEscribir(std::string_view tabla, std::string_view causa);
+std::string TablaNoSePuedeCrear(std::string_view tabla, std::string_view causa);
+std::string TablaNoAbierta(std::string_view tabla);
+std::string TablaSinRegistroNuevo(std::string_view tabla);
+std::string TablaDefinicionNoValida(std::string_view tabla, std::string_view detalle);
+std::string TablaBusquedaNoValida(std::string_view tabla, std::string_view campos);
+std::string TablaFiltroNoValido(std::string_view tabla, std::string_view filtro);
+std::string TablaSinIndice(std::string_view tabla, std::string_view campos);
+std::string TablaIndiceDanado(std::string_view tabla, std::string_view detalle);
+std::string TablaIndiceNoAdmitido(std::string_view tabla, std::string_view etiqueta);
+std::string CampoNoExiste(std::string_view tabla, std::string_view campo);
+std::string CampoTipoNoLegible(std::string_view tabla, std::string_view campo, char tipo);
+std::string CampoValorNoCabe(std::string_view tabla, std::string_view campo,
+                             std::string_view valor);
+
+// Details for TablaDanada and TablaIndiceDanado, and the causes of system failures.
+std::string DetalleEncabezadoIncompleto();
+std::string DetalleCamposSinFin();
+std::string DetalleCampoNoValido(std::string_view campo);
+std::string DetalleLongitudRegistro(unsigned declarada, unsigned campos);
+std::string DetalleRegistrosIncompletos(unsigned long long declarados,
+                                        unsigned long long presentes);
+std::string DetalleIndiceIlegible();
+std::string CausaSistema(int codigoError);
+std::string CausaEnUso();
+
 }  // namespace vadelto::mensajes

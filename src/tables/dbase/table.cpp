@@ -1,0 +1,542 @@
+#include "tables/dbase/table.h"
+
+#include <utility>
+
+#include "tables/dbase/filter.h"
+#include "tables/dbase/layout.h"
+#include "tables/dbase/naming.h"
+#include "tables/dbase/os_file.h"
+#include "tables/dbase/production_index.h"
+#include "tables/dbase/value.h"
+#include "text/conversion.h"
+#include "text/error.h"
+#include "text/mensajes.h"
+
+namespace vadelto::dbase {
+namespace fs = std::filesystem;
+
+namespace {
+
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 32);
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 32);
+    if (x != y) return false;
+  }
+  return true;
+}
+
+std::string_view TrimRight(std::string_view text) {
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return text;
+}
+
+std::string_view TrimBoth(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  return TrimRight(text);
+}
+
+std::vector<std::string_view> SplitNames(std::string_view names) {
+  std::vector<std::string_view> parts;
+  for (std::size_t start = 0;;) {
+    const std::size_t end = names.find(';', start);
+    parts.push_back(TrimBoth(names.substr(start, end - start)));
+    if (end == std::string_view::npos) return parts;
+    start = end + 1;
+  }
+}
+
+}  // namespace
+
+struct Table::Impl {
+  fs::path file;
+  std::string label;
+  std::string name;  // for messages
+
+  OsFile os;
+  bool open = false;
+  Layout layout;
+  std::vector<FieldInfo> fieldInfos;
+  std::string header;   // the header bytes as read
+  std::string records;  // every record back to back, those appended since opening included
+  std::uint32_t storedCount = 0;  // records in the file
+  std::uint64_t fileSize = 0;
+  int liveCount = 0;
+
+  fs::path indexFile;
+  std::vector<IndexedTag> tags;
+
+  std::optional<std::string> pending;  // the row being appended
+
+  struct Condition {
+    std::size_t field;
+    std::string value;
+  };
+  std::optional<Condition> filter;
+  int orderField = -1;               // the selected index's field, -1 for physical order
+  std::vector<std::uint32_t> order;  // records in index order
+  bool orderStale = false;
+  std::size_t position = 0;  // in the visiting order
+  long current = -1;         // record number, -1 for none
+  bool eof = true;
+
+  // --- state checks and lookups
+
+  void RequireOpen() const {
+    if (!open) throw Error(mensajes::TablaNoAbierta(name));
+  }
+
+  std::size_t FieldIndex(std::string_view fieldName) const {
+    RequireOpen();
+    for (std::size_t i = 0; i < layout.fields.size(); ++i) {
+      if (SameName(layout.fields[i].info.name, fieldName)) return i;
+    }
+    throw Error(mensajes::CampoNoExiste(name, fieldName));
+  }
+
+  const char* Record(std::uint32_t r) const {
+    return records.data() + std::size_t{r} * layout.recordLength;
+  }
+
+  // The row the readers see: the one being appended, or the current one.
+  const char* Row() const {
+    if (pending) return pending->data();
+    return current >= 0 ? Record(static_cast<std::uint32_t>(current)) : nullptr;
+  }
+
+  Value Read(std::string_view fieldName) const {
+    const Field& f = layout.fields[FieldIndex(fieldName)];
+    const char* row = Row();
+    if (!row) return Blank{};
+    Value v = Decode(row + f.offset, f.info, layout.flavor);
+    if (std::holds_alternative<Unreadable>(v)) {
+      throw Error(mensajes::CampoTipoNoLegible(name, f.info.name, f.info.type));
+    }
+    return v;
+  }
+
+  void Write(std::string_view fieldName, const Value& value) {
+    const Field& f = layout.fields[FieldIndex(fieldName)];
+    if (!pending) throw Error(mensajes::TablaSinRegistroNuevo(name));
+    switch (Encode(pending->data() + f.offset, f.info, layout.flavor, value)) {
+      case EncodeStatus::Ok:
+        return;
+      case EncodeStatus::NotInteger:
+        throw Error(mensajes::NoEsEntero(AsText(value)));
+      case EncodeStatus::NotFloat:
+        throw Error(mensajes::NoEsFlotante(AsText(value)));
+      case EncodeStatus::DoesNotFit:
+        throw Error(mensajes::CampoValorNoCabe(name, f.info.name, AsText(value)));
+    }
+  }
+
+  // --- navigation
+
+  std::size_t VisitCount() const { return orderField >= 0 ? order.size() : layout.recordCount; }
+  std::uint32_t VisitAt(std::size_t i) const {
+    return orderField >= 0 ? order[i] : static_cast<std::uint32_t>(i);
+  }
+
+  bool Visible(std::uint32_t r) const {
+    const char* record = Record(r);
+    if (*record == kDeletedRecord) return false;
+    if (!filter) return true;
+    const Field& f = layout.fields[filter->field];
+    return FieldEquals(record, f, filter->value);
+  }
+
+  // Compares as a search does: a character field with the value cut to its width, padding
+  // blanks ignored on both sides; other fields by the text they read back.
+  bool FieldEquals(const char* record, const Field& f, std::string_view value) const {
+    if (f.info.type == 'C') {
+      return CharacterView(record + f.offset, f.info.length) == value;
+    }
+    return AsText(Decode(record + f.offset, f.info, layout.flavor)) == value;
+  }
+
+  std::string SearchValue(const Field& f, std::string_view value) const {
+    if (f.info.type == 'C') value = value.substr(0, static_cast<std::size_t>(f.info.length));
+    return std::string(TrimRight(value));
+  }
+
+  void RefreshOrder() {
+    if (orderField < 0 || !orderStale) return;
+    order = IndexOrder(layout, records, orderField);
+    orderStale = false;
+    for (std::size_t i = 0; i < order.size(); ++i) {
+      if (static_cast<long>(order[i]) == current) position = i;
+    }
+  }
+
+  // Moves to the first visible row at or after `from`; false at the end.
+  bool SeekFrom(std::size_t from) {
+    for (std::size_t i = from; i < VisitCount(); ++i) {
+      if (Visible(VisitAt(i))) {
+        position = i;
+        current = VisitAt(i);
+        eof = false;
+        return true;
+      }
+    }
+    eof = true;
+    return false;
+  }
+
+  void First() {
+    RequireOpen();
+    PostPending();
+    RefreshOrder();
+    if (!SeekFrom(0)) current = -1;
+  }
+
+  void Next() {
+    RequireOpen();
+    PostPending();
+    RefreshOrder();
+    if (current < 0 || eof) {
+      eof = true;
+      return;
+    }
+    SeekFrom(position + 1);
+  }
+
+  // --- appending
+
+  void PostPending() {
+    if (!pending) return;
+    records += *pending;
+    pending.reset();
+    current = static_cast<long>(layout.recordCount);
+    position = static_cast<std::size_t>(current);
+    ++layout.recordCount;
+    ++liveCount;
+    eof = false;
+    orderStale = orderField >= 0;
+  }
+
+  void Append() {
+    RequireOpen();
+    PostPending();
+    if (!os.Writable()) {
+      throw Error(mensajes::TablaNoSePuedeEscribir(name, mensajes::CausaSistema(EACCES)));
+    }
+    for (const IndexedTag& tag : tags) {
+      if (tag.field < 0) throw Error(mensajes::TablaIndiceNoAdmitido(name, tag.tag.name));
+    }
+    std::string row(layout.recordLength, ' ');
+    for (const Field& f : layout.fields) EncodeBlank(row.data() + f.offset, f.info);
+    pending = std::move(row);
+  }
+
+  // --- opening and closing
+
+  void Open(Access access) {
+    if (open) return;
+    std::error_code ec;
+    if (!fs::is_directory(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec)) {
+      throw Error(mensajes::TablaCarpetaNoExiste(name));
+    }
+    const LockKind lock = access == Access::Exclusive ? LockKind::Exclusive : LockKind::Shared;
+    switch (os.Open(file, lock)) {
+      case OsFile::Status::Ok:
+        break;
+      case OsFile::Status::Missing:
+        throw Error(mensajes::TablaNoExiste(name));
+      case OsFile::Status::Locked:
+        throw Error(access == Access::Exclusive ? mensajes::TablaNoExclusiva(name)
+                                                : mensajes::TablaEnUso(name));
+      case OsFile::Status::Failed:
+        throw Error(mensajes::TablaNoSePuedeLeer(name, mensajes::CausaSistema(os.LastError())));
+    }
+    try {
+      Load();
+    } catch (...) {
+      os.Close();
+      throw;
+    }
+    open = true;
+    First();
+  }
+
+  void Load() {
+    std::string contents;
+    if (!os.ReadAll(contents)) {
+      throw Error(mensajes::TablaNoSePuedeLeer(name, mensajes::CausaSistema(os.LastError())));
+    }
+    fileSize = contents.size();
+    layout = ReadLayout(contents, name);
+    header = contents.substr(0, layout.headerLength);
+    contents.erase(0, layout.headerLength);
+    contents.resize(std::size_t{layout.recordCount} * layout.recordLength);
+    records = std::move(contents);
+    storedCount = layout.recordCount;
+    liveCount = 0;
+    for (std::uint32_t r = 0; r < layout.recordCount; ++r) {
+      if (*Record(r) != kDeletedRecord) ++liveCount;
+    }
+    fieldInfos.clear();
+    for (const Field& f : layout.fields) fieldInfos.push_back(f.info);
+    LoadIndex();
+  }
+
+  // A flagged index that is missing is no error (the table reads in physical order); one
+  // that is there must be readable, since appending has to keep it.
+  void LoadIndex() {
+    tags.clear();
+    indexFile = IndexFileOf(file);
+    std::error_code ec;
+    if (!layout.productionIndex || !fs::exists(indexFile, ec)) return;
+    OsFile index;
+    std::string contents;
+    if (index.Open(indexFile, LockKind::Shared) != OsFile::Status::Ok || !index.ReadAll(contents)) {
+      throw Error(mensajes::TablaNoSePuedeLeer(name, mensajes::CausaSistema(index.LastError())));
+    }
+    const auto declared = ReadMdxTags(contents);
+    if (!declared)
+      throw Error(mensajes::TablaIndiceDanado(name, mensajes::DetalleIndiceIlegible()));
+    tags = ResolveTags(*declared, layout);
+  }
+
+  // Records first, then the header's count: a crash in between leaves a header that claims
+  // no more records than the file holds.
+  void Flush() {
+    if (layout.recordCount == storedCount) return;
+    const auto fail = [&](int error) {
+      return Error(mensajes::TablaNoSePuedeEscribir(name, mensajes::CausaSistema(error)));
+    };
+    const std::size_t firstNew = std::size_t{storedCount} * layout.recordLength;
+    std::string tail = records.substr(firstNew);
+    tail += kEndOfFile;
+    const std::uint64_t at = std::uint64_t{layout.headerLength} + firstNew;
+    if (!os.WriteAt(at, tail) || !os.Sync()) throw fail(os.LastError());
+    const Date today = Today();
+    StampHeader(header.data(), layout.recordCount, today);
+    if (!os.WriteAt(1, std::string_view(header).substr(1, 7))) throw fail(os.LastError());
+    const std::uint64_t end = at + tail.size();
+    if (fileSize > end && !os.Truncate(end)) throw fail(os.LastError());
+    if (!os.Sync()) throw fail(os.LastError());
+    storedCount = layout.recordCount;
+    fileSize = end;
+    if (!tags.empty()) {
+      const std::string index =
+          BuildProductionIndex(layout, records, file.stem().string(), tags, today);
+      if (const int error = ReplaceFile(indexFile, index)) throw fail(error);
+    }
+  }
+
+  void Close() {
+    if (!open) return;
+    pending.reset();
+    struct Release {
+      Impl& impl;
+      ~Release() {
+        impl.os.Close();
+        impl.open = false;
+        impl.records.clear();
+        impl.records.shrink_to_fit();
+        impl.order.clear();
+        impl.filter.reset();
+        impl.orderField = -1;
+        impl.current = -1;
+        impl.eof = true;
+      }
+    } release{*this};
+    Flush();
+  }
+};
+
+Table::Table(fs::path file, std::string label) : impl_(std::make_unique<Impl>()) {
+  impl_->name = NameForMessages(label, file);
+  impl_->file = std::move(file);
+  impl_->label = std::move(label);
+}
+
+Table::~Table() {
+  try {
+    impl_->Close();
+  } catch (const Error&) {
+    // Nobody is left to tell; Close reports the same failure to callers that ask.
+  }
+}
+
+void Table::Open(Access access) {
+  impl_->Open(access);
+}
+void Table::Close() {
+  impl_->Close();
+}
+bool Table::IsOpen() const {
+  return impl_->open;
+}
+const std::vector<FieldInfo>& Table::Fields() const {
+  return impl_->fieldInfos;
+}
+
+bool Table::HasField(std::string_view name) const {
+  for (const FieldInfo& f : impl_->fieldInfos) {
+    if (SameName(f.name, name)) return true;
+  }
+  return false;
+}
+
+void Table::Append() {
+  impl_->Append();
+}
+void Table::SetText(std::string_view field, std::string_view value) {
+  impl_->Write(field, std::string(value));
+}
+void Table::SetInteger(std::string_view field, std::int32_t value) {
+  impl_->Write(field, std::int64_t{value});
+}
+void Table::SetFloat(std::string_view field, double value) {
+  impl_->Write(field, value);
+}
+void Table::SetBoolean(std::string_view field, bool value) {
+  impl_->Write(field, value);
+}
+
+void Table::Post() {
+  impl_->RequireOpen();
+  if (!impl_->pending) throw Error(mensajes::TablaSinRegistroNuevo(impl_->name));
+  impl_->PostPending();
+}
+
+void Table::First() {
+  impl_->First();
+}
+void Table::Next() {
+  impl_->Next();
+}
+bool Table::Eof() const {
+  return !impl_->open || impl_->eof;
+}
+
+std::string Table::GetText(std::string_view field) const {
+  return AsText(impl_->Read(field));
+}
+
+std::int32_t Table::GetInteger(std::string_view field) const {
+  const Value v = impl_->Read(field);
+  const std::optional<std::int32_t> integer = AsInteger(v);
+  if (!integer) throw Error(mensajes::NoEsEntero(AsText(v)));
+  return *integer;
+}
+
+std::optional<double> Table::GetFloat(std::string_view field) const {
+  const Value v = impl_->Read(field);
+  if (std::holds_alternative<Blank>(v)) return std::nullopt;
+  const std::optional<double> number = AsFloat(v);
+  if (!number) throw Error(mensajes::NoEsFlotante(AsText(v)));
+  return number;
+}
+
+std::optional<bool> Table::GetBoolean(std::string_view field) const {
+  const Value v = impl_->Read(field);
+  if (std::holds_alternative<Blank>(v)) return std::nullopt;
+  const std::optional<bool> flag = AsBoolean(v);
+  if (!flag) {
+    const FieldInfo& f = impl_->layout.fields[impl_->FieldIndex(field)].info;
+    throw Error(mensajes::CampoTipoNoLegible(impl_->name, f.name, f.type));
+  }
+  return flag;
+}
+
+bool Table::Locate(std::string_view fields, const std::vector<std::string>& values) {
+  Impl& t = *impl_;
+  t.RequireOpen();
+  const std::vector<std::string_view> names = SplitNames(fields);
+  if (names.size() != values.size()) throw Error(mensajes::TablaBusquedaNoValida(t.name, fields));
+  std::vector<std::pair<const Field*, std::string>> wanted;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    const Field& f = t.layout.fields[t.FieldIndex(names[i])];
+    wanted.emplace_back(&f, t.SearchValue(f, values[i]));
+  }
+  t.PostPending();
+  t.RefreshOrder();
+  for (std::size_t i = 0; i < t.VisitCount(); ++i) {
+    const std::uint32_t r = t.VisitAt(i);
+    if (!t.Visible(r)) continue;
+    bool all = true;
+    for (const auto& [field, value] : wanted) {
+      if (!t.FieldEquals(t.Record(r), *field, value)) {
+        all = false;
+        break;
+      }
+    }
+    if (all) return t.SeekFrom(i);
+  }
+  return false;
+}
+
+bool Table::LocateInteger(std::string_view field, std::int32_t value) {
+  Impl& t = *impl_;
+  const Field& f = t.layout.fields[t.FieldIndex(field)];
+  t.PostPending();
+  t.RefreshOrder();
+  for (std::size_t i = 0; i < t.VisitCount(); ++i) {
+    const std::uint32_t r = t.VisitAt(i);
+    if (!t.Visible(r)) continue;
+    const Value v = Decode(t.Record(r) + f.offset, f.info, t.layout.flavor);
+    if (std::holds_alternative<Blank>(v) || std::holds_alternative<Malformed>(v)) continue;
+    const std::optional<double> number = AsFloat(v);
+    if (number && *number == value) return t.SeekFrom(i);
+  }
+  return false;
+}
+
+void Table::SetFilter(std::string_view expression) {
+  Impl& t = *impl_;
+  t.RequireOpen();
+  if (TrimBoth(expression).empty()) {
+    t.filter.reset();
+  } else {
+    const std::optional<EqualsCondition> condition = ParseEqualsFilter(expression);
+    if (!condition) throw Error(mensajes::TablaFiltroNoValido(t.name, expression));
+    const std::size_t field = t.FieldIndex(condition->field);
+    t.filter = Impl::Condition{field, std::string(TrimRight(condition->value))};
+  }
+  t.First();
+}
+
+void Table::SelectIndex(std::string_view fieldNames) {
+  Impl& t = *impl_;
+  t.RequireOpen();
+  if (TrimBoth(fieldNames).empty()) {
+    t.orderField = -1;
+    t.order.clear();
+  } else {
+    std::string expression;
+    for (std::string_view part : SplitNames(fieldNames)) {
+      expression += (expression.empty() ? "" : "+") + MayusculasAscii(part);
+    }
+    int field = -1;
+    for (const IndexedTag& tag : t.tags) {
+      if (tag.field >= 0 &&
+          MayusculasAscii(t.layout.fields[static_cast<std::size_t>(tag.field)].info.name) ==
+              expression) {
+        field = tag.field;
+      }
+    }
+    if (field < 0) throw Error(mensajes::TablaSinIndice(t.name, fieldNames));
+    t.PostPending();
+    t.orderField = field;
+    t.orderStale = true;
+  }
+  t.First();
+}
+
+int Table::RecordCount() const {
+  impl_->RequireOpen();
+  return impl_->liveCount;
+}
+
+const std::string& Table::Label() const {
+  return impl_->label;
+}
+const fs::path& Table::File() const {
+  return impl_->file;
+}
+
+}  // namespace vadelto::dbase
