@@ -23,6 +23,18 @@ std::string ProcesoFinalizado() {
   return "Proceso finalizado";
 }
 
+std::string DocumentoIlegible(std::string_view ruta) {
+  return AnsiDesdeUtf8("No se puede leer el documento XML \"") + std::string(ruta) +
+         AnsiDesdeUtf8("\": no se puede abrir o no es un XML bien formado");
+}
+
+std::string DocumentoSinAnnoAcademico(std::string_view ruta) {
+  return AnsiDesdeUtf8("El documento XML \"") + std::string(ruta) +
+         AnsiDesdeUtf8(
+             "\" no trae el año académico: le falta /SERVICIO/BLOQUE_DATOS o su "
+             "primer elemento");
+}
+
 std::string NoEsEntero(std::string_view texto) {
   return "'" + std::string(texto) + AnsiDesdeUtf8("' no es un valor entero válido");
 }

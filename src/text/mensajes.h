@@ -12,6 +12,10 @@ std::string NivellariNoEncontrado();
 std::string PeriodosNoEncontrado();
 std::string ProcesoFinalizado();
 
+// The import's chosen document: it cannot be read as XML, or it lacks the academic year.
+std::string DocumentoIlegible(std::string_view ruta);
+std::string DocumentoSinAnnoAcademico(std::string_view ruta);
+
 // "'%s' no es un valor entero válido"
 std::string NoEsEntero(std::string_view texto);
 
