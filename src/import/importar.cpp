@@ -112,11 +112,12 @@ void LeerHorarios(ComponentesTablas& t, Resultado& resultado, const Periodo& per
     ++numero;
     const std::string empleado = profesores.GetText("X_EMPLEADO");
     const std::string tomaPosesion = profesores.GetText("F_TOMAPOS");
-    soluc.SetFilter("");
     soluc.SetFilter(dbase::EqualsFilter("PROF", profesores.GetText("ABREV")));
 
     int colocadas = 0;
-    for (soluc.First(); !soluc.Eof(); soluc.Next()) colocadas += EsEntradaColocada(soluc);
+    for (soluc.First(); !soluc.Eof(); soluc.Next()) {
+      if (EsEntradaColocada(soluc)) ++colocadas;
+    }
     resultado.AnadirGrupoProfesor(numero, empleado, tomaPosesion, colocadas);
 
     int actividad = 0;
