@@ -11,6 +11,7 @@
 #include "import/escuela_ejemplo.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/table.h"
+#include "tables/tablas_trabajo.h"
 #include "text/cp1252.h"
 #include "text/error.h"
 #include "text/mensajes.h"
@@ -194,38 +195,41 @@ INSTANTIATE_TEST_SUITE_P(
                       DocumentoMalo{"bloque_vacio", "<SERVICIO><BLOQUE_DATOS/></SERVICIO>", true}),
     [](const auto& info) { return std::string(info.param.caso); });
 
-// SOLUC comes from Horavel: whatever is wrong with it reaches the user naming the table.
-TEST_F(Importacion, SolucQueNoSePuedeLeer) {
-  const std::string rotulo = "C:\\HVDAT\\SOLUC.DBF";
+// SOLUC comes from Horavel: whatever is wrong with it reaches the user naming the table, and
+// the tables opened before the failing one are closed again.
+TEST_F(Importacion, TablaQueNoSePuedeAbrir) {
   const std::string completo = prueba::SolucDbase3(prueba::SolucEscuela());
+  const fs::path soluc = unidad_.Hvdat() / "SOLUC.DBF";
+  std::unique_ptr<dbase::Table> bloqueo;
+  const auto bloquear = [&](const std::string& nombre) {
+    bloqueo = std::make_unique<dbase::Table>(unidad_.Hvdat() / nombre, RotuloTabla(nombre));
+    bloqueo->Open(dbase::Access::Exclusive);
+  };
   struct Caso {
     const char* nombre;
+    const char* tabla;
     std::function<void()> preparar;
   };
-  std::unique_ptr<dbase::Table> bloqueo;
   const Caso casos[] = {
-      {"falta", [&] { fs::remove(unidad_.Hvdat() / "SOLUC.DBF"); }},
-      {"cortada",
-       [&] { prueba::EscribirArchivo(unidad_.Hvdat() / "SOLUC.DBF", completo.substr(0, 300)); }},
-      {"cabecera_rota",
-       [&] { prueba::EscribirArchivo(unidad_.Hvdat() / "SOLUC.DBF", completo.substr(0, 20)); }},
-      {"bloqueada",
-       [&] {
-         prueba::EscribirArchivo(unidad_.Hvdat() / "SOLUC.DBF", completo);
-         bloqueo = std::make_unique<dbase::Table>(unidad_.Hvdat() / "SOLUC.DBF", rotulo);
-         bloqueo->Open(dbase::Access::Exclusive);
-       }},
+      {"soluc_falta", "SOLUC.DBF", [&] { fs::remove(soluc); }},
+      {"soluc_cortada", "SOLUC.DBF",
+       [&] { prueba::EscribirArchivo(soluc, completo.substr(0, 300)); }},
+      {"soluc_sin_cabecera", "SOLUC.DBF",
+       [&] { prueba::EscribirArchivo(soluc, completo.substr(0, 20)); }},
+      {"soluc_bloqueada", "SOLUC.DBF", [&] { bloquear("SOLUC.DBF"); }},
+      {"asigt_bloqueada", "ASIGT.DBF", [&] { bloquear("ASIGT.DBF"); }},
   };
   Elegir("horarios.xml");
   for (const Caso& caso : casos) {
     SCOPED_TRACE(caso.nombre);
-    interfaz_ = InterfazPrueba{};
-    interfaz_.documento = unidad_.Carpeta("racima") / "horarios.xml";
+    prueba::EscribirArchivo(soluc, completo);
+    interfaz_.reloj.clear();
     caso.preparar();
     const std::string mensaje = Importar();
-    EXPECT_NE(mensaje.find(rotulo), std::string::npos) << mensaje;
+    EXPECT_NE(mensaje.find(RotuloTabla(caso.tabla)), std::string::npos) << mensaje;
     EXPECT_FALSE(fs::exists(Resultado("horarios.xml")));
     bloqueo.reset();
+    prueba::EscribirArchivo(soluc, completo);
     EsperarFinSinCambios();
   }
 }

@@ -73,7 +73,7 @@ TEST(Resultado, SustituyeLaRaizYConservaLoDeArriba) {
       "<grupo_datos seq=\"ACTIVIDAD_1\"><dato nombre_dato=\"N_DIASEMANA\">1</dato>"
       "<dato nombre_dato=\"X_TRAMO\">101</dato><dato nombre_dato=\"X_DEPENDENCIA\"/>"
       "<dato nombre_dato=\"X_UNIDAD\">9001</dato><dato nombre_dato=\"X_OFERTAMATRIG\">300</dato>"
-      "<dato nombre_dato=\"X_MATERIAOMG\">Matem\xC3\xA9\xE2\x82\xAC</dato>"
+      "<dato nombre_dato=\"X_MATERIAOMG\">Mat\xC3\xA9m\xE2\x82\xAC</dato>"
       "<dato nombre_dato=\"F_INICIO\">15/09/2010</dato><dato "
       "nombre_dato=\"F_FIN\">22/06/2011</dato>"
       "<dato nombre_dato=\"N_HORINI\">510</dato><dato nombre_dato=\"N_HORFIN\">565</dato>"
