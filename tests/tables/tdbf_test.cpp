@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <algorithm>
+#include <set>
+#include <sstream>
 
 #include "lectores.h"
 #include "support/temp_drive.h"
@@ -99,6 +101,190 @@ TEST(Tdbf, CadaTablaDeTrabajoLaLeeTdbfComoNosotros) {
     const TablaLeida nuestra = prueba::LeerConNuestroMotor(archivo);
     EXPECT_EQ(nuestra.campos, esquema);
     EXPECT_EQ(nuestra.filas.size(), 6u);
+    prueba::ExpectMismaLectura(prueba::LeerConTdbf(archivo), nuestra);
+  }
+}
+
+// DIASHORAST2 with the given ORDEN keys; DIHO holds each row's record number.
+fs::path Diashorast2(const fs::path& hvdat, const std::vector<int>& ordenes) {
+  RecrearTabla(hvdat, TablaTrabajo::DIASHORAST2);
+  auto tabla = ObjetoTabla(hvdat, "DIASHORAST2");
+  tabla->Open(dbase::Access::Shared);
+  int registro = 0;
+  for (int orden : ordenes) {
+    tabla->Append();
+    tabla->SetText("DIHO", std::to_string(++registro));
+    tabla->SetInteger("ORDEN", orden);
+    tabla->Post();
+  }
+  tabla->Close();
+  // On a case-sensitive disk TDbf looks for the lower-case name unless the whole path is
+  // upper case.
+  const fs::path mdx = hvdat / "DIASHORAST2.MDX";
+  if (!fs::exists(hvdat / "DIASHORAST2.mdx"))
+    fs::create_symlink(mdx.filename(), hvdat / "DIASHORAST2.mdx");
+  return hvdat / "DIASHORAST2.DBF";
+}
+
+// Record numbers in ascending key order, equal keys in record order.
+std::vector<int> OrdenEsperado(const std::vector<int>& ordenes) {
+  std::vector<int> registros(ordenes.size());
+  for (std::size_t i = 0; i < registros.size(); ++i) registros[i] = static_cast<int>(i) + 1;
+  std::stable_sort(registros.begin(), registros.end(),
+                   [&](int a, int b) { return ordenes[a - 1] < ordenes[b - 1]; });
+  return registros;
+}
+
+std::vector<int> NuestroOrden(const fs::path& archivo) {
+  dbase::Table tabla(archivo, "");
+  tabla.Open(dbase::Access::Shared);
+  tabla.SelectIndex("ORDEN");
+  std::vector<int> registros;
+  for (tabla.First(); !tabla.Eof(); tabla.Next())
+    registros.push_back(std::stoi(tabla.GetText("DIHO")));
+  return registros;
+}
+
+struct RecorridoTdbf {
+  std::vector<int> registros;                 // "rec R K"
+  std::vector<std::pair<int, int>> hallados;  // "find K R K": key, record found
+  int perdidas = 0;                           // "find K missing"
+};
+
+RecorridoTdbf RecorrerConTdbf(const fs::path& archivo) {
+  const prueba::Salida salida = prueba::Ejecutar(prueba::Comillas(*prueba::DbfCheck()) + " index " +
+                                                 prueba::Comillas(archivo) + " ORDEN");
+  EXPECT_EQ(salida.estado, 0) << salida.texto;
+  RecorridoTdbf recorrido;
+  std::istringstream lineas(salida.texto);
+  std::string palabra;
+  while (lineas >> palabra) {
+    if (palabra == "rec") {
+      int r, k;
+      lineas >> r >> k;
+      recorrido.registros.push_back(r);
+    } else if (palabra == "find") {
+      std::string clave, registro;
+      lineas >> clave >> registro;
+      if (registro == "missing") {
+        ++recorrido.perdidas;
+      } else {
+        int k;
+        lineas >> k;
+        EXPECT_EQ(std::to_string(k), clave) << "TDbf encontró otra clave";
+        recorrido.hallados.emplace_back(std::stoi(clave), std::stoi(registro));
+      }
+    }
+  }
+  return recorrido;
+}
+
+// Page numbers of the root's children when the root is an interior node; none for a leaf.
+std::vector<std::uint32_t> HijosDe(const std::string& mdx, std::uint32_t pagina) {
+  const auto le32 = [&](std::size_t at) {
+    std::uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+      v = v << 8 | static_cast<unsigned char>(mdx[at + static_cast<std::size_t>(i)]);
+    return v;
+  };
+  const std::size_t nodo = std::size_t{pagina} * 512;
+  const std::uint32_t claves = le32(nodo);
+  if (claves >= 63 || le32(nodo + 8 + claves * 16) == 0) return {};
+  std::vector<std::uint32_t> hijos;
+  for (std::uint32_t i = 0; i <= claves; ++i) hijos.push_back(le32(nodo + 8 + i * 16));
+  return hijos;
+}
+
+int Niveles(const std::string& mdx) {
+  const auto raiz = static_cast<std::uint32_t>(static_cast<unsigned char>(mdx[2048])) |
+                    static_cast<std::uint32_t>(static_cast<unsigned char>(mdx[2049])) << 8;
+  int niveles = 1;
+  for (std::vector<std::uint32_t> hijos = HijosDe(mdx, raiz); !hijos.empty();
+       hijos = HijosDe(mdx, hijos.front())) {
+    ++niveles;
+  }
+  return niveles;
+}
+
+struct CasoIndice {
+  std::string nombre;
+  std::vector<int> ordenes;
+  int niveles;
+};
+
+std::vector<CasoIndice> CasosIndice() {
+  std::vector<CasoIndice> casos = {{"tres filas", {600, 480, 540}, 1}, {"vacia", {}, 1}};
+  std::vector<int> cientos, miles;
+  for (int i = 0; i < 300; ++i) cientos.push_back((i * 37) % 101 * 10 - 200);  // repeats, negatives
+  for (int i = 0; i < 5000; ++i) miles.push_back(i % 3 == 0 ? 7 : (i * 7919) % 4001 - 2000);
+  casos.push_back({"300 filas", cientos, 2});
+  casos.push_back({"5000 filas", miles, 3});
+  return casos;
+}
+
+TEST(Tdbf, ElIndiceOrdenLoRecorreTdbfEnOrdenYEncuentraCadaClave) {
+  REQUIERE_DBFCHECK();
+  for (const CasoIndice& caso : CasosIndice()) {
+    SCOPED_TRACE(caso.nombre);
+    prueba::UnidadTemporal unidad;
+    const fs::path archivo = Diashorast2(unidad.Hvdat(), caso.ordenes);
+    const std::vector<int> esperado = OrdenEsperado(caso.ordenes);
+    EXPECT_EQ(NuestroOrden(archivo), esperado);
+    EXPECT_EQ(Niveles(prueba::LeerArchivo(unidad.Hvdat() / "DIASHORAST2.MDX")), caso.niveles);
+
+    const RecorridoTdbf tdbf = RecorrerConTdbf(archivo);
+    EXPECT_EQ(tdbf.registros, esperado);
+    EXPECT_EQ(tdbf.perdidas, 0);
+    EXPECT_EQ(tdbf.hallados.size(), std::set<int>(caso.ordenes.begin(), caso.ordenes.end()).size());
+    for (const auto& [clave, registro] : tdbf.hallados) {
+      // The search lands on the first row of its key in index order.
+      const auto primero = std::find_if(esperado.begin(), esperado.end(), [&](int r) {
+        return caso.ordenes[static_cast<std::size_t>(r - 1)] == clave;
+      });
+      EXPECT_EQ(registro, *primero) << clave;
+    }
+  }
+}
+
+// Rows appended to a table that has its index keep the index whole.
+TEST(Tdbf, ElIndiceSigueCorrectoAlAnadirFilasEnOtraApertura) {
+  REQUIERE_DBFCHECK();
+  prueba::UnidadTemporal unidad;
+  std::vector<int> ordenes;
+  for (int i = 0; i < 100; ++i) ordenes.push_back(1000 - i * 3);
+  const fs::path archivo = Diashorast2(unidad.Hvdat(), ordenes);
+  {
+    auto tabla = ObjetoTabla(unidad.Hvdat(), "DIASHORAST2");
+    tabla->Open(dbase::Access::Exclusive);
+    tabla->SelectIndex("ORDEN");
+    for (int i = 0; i < 100; ++i) {
+      ordenes.push_back(i * 5);
+      tabla->Append();
+      tabla->SetText("DIHO", std::to_string(ordenes.size()));
+      tabla->SetInteger("ORDEN", ordenes.back());
+      tabla->Post();
+    }
+    tabla->Close();
+  }
+  EXPECT_EQ(NuestroOrden(archivo), OrdenEsperado(ordenes));
+  const RecorridoTdbf tdbf = RecorrerConTdbf(archivo);
+  EXPECT_EQ(tdbf.registros, OrdenEsperado(ordenes));
+  EXPECT_EQ(tdbf.perdidas, 0);
+}
+
+// Tables another program writes at each level, read by TDbf and by us.
+TEST(Tdbf, LasTablasQueEscribeTdbfEnCadaNivelLasLeemosIgual) {
+  REQUIERE_DBFCHECK();
+  prueba::UnidadTemporal unidad;
+  for (int nivel : {3, 4, 7, 25, 30}) {
+    SCOPED_TRACE("nivel " + std::to_string(nivel));
+    const fs::path archivo = unidad.Hvdat() / ("NIVEL" + std::to_string(nivel) + ".DBF");
+    const prueba::Salida hecha =
+        prueba::Ejecutar(prueba::Comillas(*prueba::DbfCheck()) + " make " +
+                         prueba::Comillas(archivo) + " " + std::to_string(nivel));
+    ASSERT_EQ(hecha.estado, 0) << hecha.texto;
+    const TablaLeida nuestra = prueba::LeerConNuestroMotor(archivo);
+    EXPECT_EQ(nuestra.filas.size(), 4u);
     prueba::ExpectMismaLectura(prueba::LeerConTdbf(archivo), nuestra);
   }
 }
