@@ -201,7 +201,7 @@ std::string CampoValorNoCabe(std::string_view tabla, std::string_view campo,
 }
 
 std::string DetalleEncabezadoIncompleto() {
-  return "el encabezado está incompleto";
+  return AnsiDesdeUtf8("el encabezado está incompleto");
 }
 
 std::string DetalleCamposSinFin() {

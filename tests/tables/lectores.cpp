@@ -93,8 +93,8 @@ TablaLeida LeerConTdbf(const fs::path& tabla) {
 
 TablaLeida LeerConDbfread(const fs::path& tabla) {
   static const char kGuion[] = R"(
-import sys, datetime, dbfread
-t = dbfread.DBF(sys.argv[1], encoding='latin-1', char_decode_errors='strict')
+import sys, datetime, decimal, dbfread
+t = dbfread.DBF(sys.argv[1], encoding='latin-1', char_decode_errors='strict', ignore_missing_memofile=True)
 for f in t.fields:
     print('field', f.name, f.type, f.length, f.decimal_count)
 for r in t:
@@ -104,7 +104,7 @@ for r in t:
         if v is None: s = '<null>'
         elif isinstance(v, bool): s = 'bT' if v else 'bF'
         elif isinstance(v, int): s = 'i%d' % v
-        elif isinstance(v, float): s = 'f' + repr(v)
+        elif isinstance(v, (float, decimal.Decimal)): s = 'f' + repr(float(v))
         elif isinstance(v, datetime.date): s = 'd' + v.strftime('%Y%m%d')
         else: s = 'x' + v.encode('latin-1').hex().upper()
         print(f.name + '=' + s)

@@ -5,7 +5,10 @@
 #include <utility>
 
 #ifdef _WIN32
+#define NOMINMAX
 #include <windows.h>
+
+#include <algorithm>
 #else
 #include <fcntl.h>
 #include <sys/stat.h>
