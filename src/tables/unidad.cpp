@@ -31,8 +31,8 @@ fs::path RutaReal(std::string_view rutaWindows) {
       ((resto[0] >= 'A' && resto[0] <= 'Z') || (resto[0] >= 'a' && resto[0] <= 'z'))) {
     const char* prefijo = std::getenv("WINEPREFIX");
     const char* home = std::getenv("HOME");
-    const fs::path wine = prefijo && *prefijo ? fs::path(prefijo)
-                                              : fs::path(home ? home : "/") / ".wine";
+    const fs::path wine =
+        prefijo && *prefijo ? fs::path(prefijo) : fs::path(home ? home : "/") / ".wine";
     const char unidad = static_cast<char>(resto[0] | 0x20);
     ruta = unidad == 'c' ? wine / "drive_c" : wine / "dosdevices" / (std::string(1, unidad) + ":");
     resto.remove_prefix(2);
@@ -44,13 +44,16 @@ fs::path RutaReal(std::string_view rutaWindows) {
     std::size_t fin = resto.find_first_of("\\/", inicio);
     if (fin == std::string_view::npos) fin = resto.size();
     const std::string_view parte = resto.substr(inicio, fin - inicio);
-    if (!parte.empty()) ruta = ruta.empty() ? fs::path(std::string(parte)) : BuscarSinMayusculas(ruta, parte);
+    if (!parte.empty())
+      ruta = ruta.empty() ? fs::path(std::string(parte)) : BuscarSinMayusculas(ruta, parte);
     inicio = fin + 1;
   }
   return ruta;
 #endif
 }
 
-fs::path CarpetaHvdat() { return RutaReal(kCarpetaHvdatWindows); }
+fs::path CarpetaHvdat() {
+  return RutaReal(kCarpetaHvdatWindows);
+}
 
 }  // namespace vadelto

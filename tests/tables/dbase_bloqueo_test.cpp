@@ -78,9 +78,10 @@ TEST_F(Bloqueo, MientrasOtroProcesoLaTieneEnExclusivaNadieMasLaAbre) {
   Table t(archivo, "C:\\HVDAT\\PROFT.DBF");
   EXPECT_EQ(Mensaje([&] { t.Open(Access::Shared); }),
             "La tabla " + Nombre() + " está en uso: otro programa la tiene abierta en exclusiva");
-  EXPECT_EQ(Mensaje([&] { t.Open(Access::Exclusive); }),
-            "La tabla " + Nombre() +
-                " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta");
+  EXPECT_EQ(
+      Mensaje([&] { t.Open(Access::Exclusive); }),
+      "La tabla " + Nombre() +
+          " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta");
   otro.Soltar();
   t.Open(Access::Exclusive);
   EXPECT_TRUE(t.IsOpen());
@@ -134,9 +135,10 @@ TEST_F(Bloqueo, LosComponentesDeLaVentanaAbrenEnExclusivaYNivellariCompartida) {
   CreateTable(programa / "nivellari.DBF", "", {{"X_OFERTAMATRIG", FieldKind::Integer}});
   ComponentesTablas ventana(unidad.Hvdat(), programa), otra(unidad.Hvdat(), programa);
   ventana.wwTableProfesor.Abrir();
-  EXPECT_EQ(Mensaje([&] { otra.wwTableProfesor.Abrir(); }),
-            "La tabla " + Nombre() +
-                " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta");
+  EXPECT_EQ(
+      Mensaje([&] { otra.wwTableProfesor.Abrir(); }),
+      "La tabla " + Nombre() +
+          " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta");
   ventana.wwTableNIVELEX.Abrir();
   otra.wwTableNIVELEX.Abrir();
   EXPECT_TRUE(otra.wwTableNIVELEX.Abierta());

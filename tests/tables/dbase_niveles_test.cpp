@@ -22,20 +22,19 @@ using prueba::FilaAMano;
 
 // SOLUC as a timetabling program writes it: dBase III, DIA N(1,0) and HORA N(2,0).
 const std::vector<CampoAMano> kCamposSoluc = {
-    {"PROF", 'C', 10}, {"DIA", 'N', 1},      {"HORA", 'N', 2},  {"ASIG", 'C', 10},
+    {"PROF", 'C', 10},     {"DIA", 'N', 1},    {"HORA", 'N', 2},  {"ASIG", 'C', 10},
     {"CODGRUPO", 'C', 10}, {"TAREA", 'C', 10}, {"AULA", 'C', 10},
 };
 
 std::string Soluc(std::uint8_t version = 0x03) {
-  return prueba::TablaAMano(
-      version, kCamposSoluc,
-      {
-          {{"ANA", "3", "12", "MAT", "1A", "", "A1"}},
-          {{"ANA", "0", "5", AnsiDesdeUtf8("ÉTICA"), "2B", "GUARDIA", ""}},
-          {{"ANA", "2", "2", "BORRADA", "", "", ""}, true},
-          {{"O'BRIEN", "1", "1", "ING", "1A", "", "A2"}},
-          {{"LUIS", "", "", "", "", "", ""}},
-      });
+  return prueba::TablaAMano(version, kCamposSoluc,
+                            {
+                                {{"ANA", "3", "12", "MAT", "1A", "", "A1"}},
+                                {{"ANA", "0", "5", AnsiDesdeUtf8("ÉTICA"), "2B", "GUARDIA", ""}},
+                                {{"ANA", "2", "2", "BORRADA", "", "", ""}, true},
+                                {{"O'BRIEN", "1", "1", "ING", "1A", "", "A2"}},
+                                {{"LUIS", "", "", "", "", "", ""}},
+                            });
 }
 
 class Niveles : public ::testing::Test {
@@ -81,7 +80,7 @@ TEST_F(Niveles, DbfreadLeeSolucComoNosotros) {
 
 TEST_F(Niveles, UnNumeroMalEscritoNoSeToma0EnSilencio) {
   Table t(Escribir("SOLUC.DBF", prueba::TablaAMano(0x03, {{"DIA", 'N', 5}, {"HORA", 'N', 5, 2}},
-                                                     {{{"*****", "1,50"}}, {{"+7", " .50"}}})),
+                                                   {{{"*****", "1,50"}}, {{"+7", " .50"}}})),
           "");
   t.Open(Access::Shared);
   EXPECT_EQ(t.GetText("DIA"), "*****");
@@ -116,10 +115,8 @@ TEST_F(Niveles, ElNivelSeEncuentraPorEnteroSeaNIFuOO) {
   const std::vector<Variante> variantes = {
       {{"X_OFERTAMATRIG", 'N', 10}, {"4321", "-7", "", "0", "4321"}},
       {{"X_OFERTAMATRIG", 'F', 12, 2}, {"4321.00", "-7.00", "", "0.00", "4321.00"}},
-      {{"X_OFERTAMATRIG", 'I', 4},
-       {entero7(4321), entero7(-7), ceros4, entero7(0), entero7(4321)}},
-      {{"X_OFERTAMATRIG", 'O', 8},
-       {doble7(4321), doble7(-7), ceros8, doble7(0), doble7(4321)}},
+      {{"X_OFERTAMATRIG", 'I', 4}, {entero7(4321), entero7(-7), ceros4, entero7(0), entero7(4321)}},
+      {{"X_OFERTAMATRIG", 'O', 8}, {doble7(4321), doble7(-7), ceros8, doble7(0), doble7(4321)}},
   };
   for (const Variante& v : variantes) {
     SCOPED_TRACE(std::string(1, v.campo.tipo));
@@ -127,10 +124,11 @@ TEST_F(Niveles, ElNivelSeEncuentraPorEnteroSeaNIFuOO) {
     for (std::size_t i = 0; i < v.valores.size(); ++i) {
       filas.push_back({{v.valores[i], "N" + std::to_string(i), AnsiDesdeUtf8("Educación")}});
     }
-    Table nivel(Escribir("NIVELLARI.dbf",
-                         prueba::TablaAMano(0x04, {v.campo, {"NIVEL_ABREV", 'C', 5}, {"ESTUDIO", 'C', 80}},
-                                            filas)),
-                "");
+    Table nivel(
+        Escribir("NIVELLARI.dbf",
+                 prueba::TablaAMano(0x04, {v.campo, {"NIVEL_ABREV", 'C', 5}, {"ESTUDIO", 'C', 80}},
+                                    filas)),
+        "");
     nivel.Open(Access::Shared);
     EXPECT_TRUE(nivel.LocateInteger("X_OFERTAMATRIG", 4321));
     EXPECT_EQ(nivel.GetText("NIVEL_ABREV"), "N0");  // the first of two
@@ -182,8 +180,9 @@ TEST_F(Niveles, VisualFoxProYFoxProLosLeeDbfreadComoNosotros) {
 
 // Fields this engine does not decode do not stop the others from being read.
 TEST_F(Niveles, UnTipoQueNoSeLeeSoloFallaAlLeerEseCampo) {
-  Table t(Escribir("OTRA.DBF", prueba::TablaAMano(0x31, {{"CUANDO", 'T', 8}, {"NOTA", 'M', 4}, {"COD", 'C', 3}},
-                                                   {{{std::string(8, '\1'), prueba::Le32(9), "abc"}}})),
+  Table t(Escribir("OTRA.DBF",
+                   prueba::TablaAMano(0x31, {{"CUANDO", 'T', 8}, {"NOTA", 'M', 4}, {"COD", 'C', 3}},
+                                      {{{std::string(8, '\1'), prueba::Le32(9), "abc"}}})),
           "C:\\HVDAT\\OTRA.DBF");
   t.Open(Access::Shared);
   EXPECT_EQ(t.GetText("COD"), "abc");
@@ -197,7 +196,7 @@ TEST_F(Niveles, UnTipoQueNoSeLeeSoloFallaAlLeerEseCampo) {
                                               ") es de un tipo que no se puede leer (T)");
   }
   Table iii(Escribir("MEMO.DBF", prueba::TablaAMano(0x83, {{"NOTA", 'M', 10}, {"COD", 'C', 3}},
-                                                     {{{"        12", "xyz"}}})),
+                                                    {{{"        12", "xyz"}}})),
             "");
   iii.Open(Access::Shared);
   EXPECT_EQ(iii.GetText("NOTA"), "12");

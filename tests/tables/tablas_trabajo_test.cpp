@@ -16,7 +16,8 @@ namespace fs = std::filesystem;
 
 std::set<std::string> Archivos(const fs::path& carpeta) {
   std::set<std::string> nombres;
-  for (const auto& entrada : fs::directory_iterator(carpeta)) nombres.insert(entrada.path().filename().string());
+  for (const auto& entrada : fs::directory_iterator(carpeta))
+    nombres.insert(entrada.path().filename().string());
   return nombres;
 }
 
@@ -57,7 +58,7 @@ TEST(TablasTrabajo, RecrearQuitaLosArchivosSueltos) {
     RecrearTabla(unidad.Hvdat(), t);
   }
   EXPECT_EQ(Archivos(unidad.Hvdat()), (std::set<std::string>{"DIASHORAST2.DBF", "DIASHORAST2.MDX",
-                                                              "PROFT.DBF", "AULAT.DBF"}));
+                                                             "PROFT.DBF", "AULAT.DBF"}));
   prueba::EscribirArchivo(unidad.Hvdat() / "DIASHORAST2.MDX", "roto");  // and the .MDX alone
   fs::remove(unidad.Hvdat() / "DIASHORAST2.DBF");
   RecrearTabla(unidad.Hvdat(), TablaTrabajo::DIASHORAST2);
@@ -95,9 +96,9 @@ TEST(TablasTrabajo, NombresYRotulos) {
   EXPECT_EQ(ArchivoTabla(unidad.Hvdat(), "PROFT.DBF"), unidad.Hvdat() / "PROFT.DBF");
   std::set<std::string> nombres;
   for (TablaTrabajo t : TodasLasTablas()) nombres.insert(Definicion(t).nombre);
-  EXPECT_EQ(nombres, (std::set<std::string>{"ASIGNOMT", "ASIGNOMT2", "PROFT", "AULAT", "CURSOST",
-                                            "GRUPOST", "ASIGT", "DIASHORAST", "DIASHORAST2",
-                                            "PERIODOS"}));
+  EXPECT_EQ(nombres,
+            (std::set<std::string>{"ASIGNOMT", "ASIGNOMT2", "PROFT", "AULAT", "CURSOST", "GRUPOST",
+                                   "ASIGT", "DIASHORAST", "DIASHORAST2", "PERIODOS"}));
   EXPECT_EQ(Definicion(TablaTrabajo::DIASHORAST2).indices.size(), 1u);
 }
 

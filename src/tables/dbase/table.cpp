@@ -59,8 +59,9 @@ struct Table::Impl {
   bool open = false;
   Layout layout;
   std::vector<FieldInfo> fieldInfos;
-  std::string header;   // the header bytes as read
-  std::string records;  // every record back to back, those appended since opening included
+  // The whole table while it is open: the header, then every record back to back, those
+  // appended since opening included. One buffer, read and written in one go.
+  std::string data;
   std::uint32_t storedCount = 0;  // records in the file
   std::uint64_t fileSize = 0;
   int liveCount = 0;
@@ -68,7 +69,9 @@ struct Table::Impl {
   fs::path indexFile;
   std::vector<IndexedTag> tags;
 
-  std::optional<std::string> pending;  // the row being appended
+  bool pending = false;  // a row is being appended, in `row`
+  std::string row;
+  std::string blankRow;  // what a new row starts as
 
   struct Condition {
     std::size_t field;
@@ -97,12 +100,14 @@ struct Table::Impl {
   }
 
   const char* Record(std::uint32_t r) const {
-    return records.data() + std::size_t{r} * layout.recordLength;
+    return data.data() + layout.headerLength + std::size_t{r} * layout.recordLength;
   }
+
+  std::string_view Records() const { return std::string_view(data).substr(layout.headerLength); }
 
   // The row the readers see: the one being appended, or the current one.
   const char* Row() const {
-    if (pending) return pending->data();
+    if (pending) return row.data();
     return current >= 0 ? Record(static_cast<std::uint32_t>(current)) : nullptr;
   }
 
@@ -120,7 +125,7 @@ struct Table::Impl {
   void Write(std::string_view fieldName, const Value& value) {
     const Field& f = layout.fields[FieldIndex(fieldName)];
     if (!pending) throw Error(mensajes::TablaSinRegistroNuevo(name));
-    switch (Encode(pending->data() + f.offset, f.info, layout.flavor, value)) {
+    switch (Encode(row.data() + f.offset, f.info, layout.flavor, value)) {
       case EncodeStatus::Ok:
         return;
       case EncodeStatus::NotInteger:
@@ -150,9 +155,7 @@ struct Table::Impl {
   // Compares as a search does: a character field with the value cut to its width, padding
   // blanks ignored on both sides; other fields by the text they read back.
   bool FieldEquals(const char* record, const Field& f, std::string_view value) const {
-    if (f.info.type == 'C') {
-      return CharacterView(record + f.offset, f.info.length) == value;
-    }
+    if (f.info.type == 'C') return CharacterEquals(record + f.offset, f.info.length, value);
     return AsText(Decode(record + f.offset, f.info, layout.flavor)) == value;
   }
 
@@ -163,7 +166,7 @@ struct Table::Impl {
 
   void RefreshOrder() {
     if (orderField < 0 || !orderStale) return;
-    order = IndexOrder(layout, records, orderField);
+    order = IndexOrder(layout, Records(), orderField);
     orderStale = false;
     for (std::size_t i = 0; i < order.size(); ++i) {
       if (static_cast<long>(order[i]) == current) position = i;
@@ -206,8 +209,8 @@ struct Table::Impl {
 
   void PostPending() {
     if (!pending) return;
-    records += *pending;
-    pending.reset();
+    data += row;
+    pending = false;
     current = static_cast<long>(layout.recordCount);
     position = static_cast<std::size_t>(current);
     ++layout.recordCount;
@@ -225,9 +228,8 @@ struct Table::Impl {
     for (const IndexedTag& tag : tags) {
       if (tag.field < 0) throw Error(mensajes::TablaIndiceNoAdmitido(name, tag.tag.name));
     }
-    std::string row(layout.recordLength, ' ');
-    for (const Field& f : layout.fields) EncodeBlank(row.data() + f.offset, f.info);
-    pending = std::move(row);
+    row = blankRow;
+    pending = true;
   }
 
   // --- opening and closing
@@ -267,17 +269,20 @@ struct Table::Impl {
     }
     fileSize = contents.size();
     layout = ReadLayout(contents, name);
-    header = contents.substr(0, layout.headerLength);
-    contents.erase(0, layout.headerLength);
-    contents.resize(std::size_t{layout.recordCount} * layout.recordLength);
-    records = std::move(contents);
+    // What follows the last record (the end-of-file mark, stale bytes) is not kept.
+    contents.resize(layout.headerLength + std::size_t{layout.recordCount} * layout.recordLength);
+    data = std::move(contents);
     storedCount = layout.recordCount;
     liveCount = 0;
     for (std::uint32_t r = 0; r < layout.recordCount; ++r) {
       if (*Record(r) != kDeletedRecord) ++liveCount;
     }
     fieldInfos.clear();
-    for (const Field& f : layout.fields) fieldInfos.push_back(f.info);
+    blankRow.assign(layout.recordLength, kLiveRecord);
+    for (const Field& f : layout.fields) {
+      fieldInfos.push_back(f.info);
+      EncodeBlank(blankRow.data() + f.offset, f.info);
+    }
     LoadIndex();
   }
 
@@ -306,36 +311,36 @@ struct Table::Impl {
     const auto fail = [&](int error) {
       return Error(mensajes::TablaNoSePuedeEscribir(name, mensajes::CausaSistema(error)));
     };
-    const std::size_t firstNew = std::size_t{storedCount} * layout.recordLength;
-    std::string tail = records.substr(firstNew);
-    tail += kEndOfFile;
-    const std::uint64_t at = std::uint64_t{layout.headerLength} + firstNew;
-    if (!os.WriteAt(at, tail) || !os.Sync()) throw fail(os.LastError());
+    const std::size_t at = layout.headerLength + std::size_t{storedCount} * layout.recordLength;
+    data += kEndOfFile;
+    const bool written = os.WriteAt(at, std::string_view(data).substr(at)) && os.Sync();
+    data.pop_back();
+    if (!written) throw fail(os.LastError());
     const Date today = Today();
-    StampHeader(header.data(), layout.recordCount, today);
-    if (!os.WriteAt(1, std::string_view(header).substr(1, 7))) throw fail(os.LastError());
-    const std::uint64_t end = at + tail.size();
+    StampHeader(data.data(), layout.recordCount, today);
+    if (!os.WriteAt(1, std::string_view(data).substr(1, 7))) throw fail(os.LastError());
+    const std::uint64_t end = data.size() + 1;
     if (fileSize > end && !os.Truncate(end)) throw fail(os.LastError());
     if (!os.Sync()) throw fail(os.LastError());
     storedCount = layout.recordCount;
     fileSize = end;
     if (!tags.empty()) {
       const std::string index =
-          BuildProductionIndex(layout, records, file.stem().string(), tags, today);
+          BuildProductionIndex(layout, Records(), file.stem().string(), tags, today);
       if (const int error = ReplaceFile(indexFile, index)) throw fail(error);
     }
   }
 
   void Close() {
     if (!open) return;
-    pending.reset();
+    pending = false;
     struct Release {
       Impl& impl;
       ~Release() {
         impl.os.Close();
         impl.open = false;
-        impl.records.clear();
-        impl.records.shrink_to_fit();
+        impl.data.clear();
+        impl.data.shrink_to_fit();
         impl.order.clear();
         impl.filter.reset();
         impl.orderField = -1;
@@ -385,7 +390,13 @@ void Table::Append() {
   impl_->Append();
 }
 void Table::SetText(std::string_view field, std::string_view value) {
-  impl_->Write(field, std::string(value));
+  Impl& t = *impl_;
+  const Field& f = t.layout.fields[t.FieldIndex(field)];
+  if (f.info.type == 'C' && t.pending) {  // the common case, without a Value
+    EncodeCharacter(t.row.data() + f.offset, f.info.length, value);
+    return;
+  }
+  t.Write(field, std::string(value));
 }
 void Table::SetInteger(std::string_view field, std::int32_t value) {
   impl_->Write(field, std::int64_t{value});

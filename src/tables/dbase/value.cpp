@@ -1,5 +1,6 @@
 #include "tables/dbase/value.h"
 
+#include <algorithm>
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -183,6 +184,26 @@ std::string_view CharacterView(const char* p, int length) {
   return text;
 }
 
+bool CharacterEquals(const char* p, int length, std::string_view text) {
+  const std::size_t width = static_cast<std::size_t>(length);
+  if (text.size() > width || (!text.empty() && text.back() == ' ')) return false;
+  if (text.find('\0') != std::string_view::npos) return false;
+  if (std::memcmp(p, text.data(), text.size()) != 0) return false;
+  // The rest must be padding, or the NUL where some writers end the text.
+  for (std::size_t i = text.size(); i < width; ++i) {
+    if (p[i] == '\0') return true;
+    if (p[i] != ' ') return false;
+  }
+  return true;
+}
+
+void EncodeCharacter(char* p, int length, std::string_view text) {
+  const std::size_t width = static_cast<std::size_t>(length);
+  const std::size_t kept = std::min(width, text.size());
+  std::memcpy(p, text.data(), kept);
+  std::memset(p + kept, ' ', width - kept);
+}
+
 Value Decode(const char* p, const FieldInfo& info, Flavor flavor) {
   switch (info.type) {
     case 'C':
@@ -249,16 +270,11 @@ EncodeStatus Encode(char* p, const FieldInfo& info, Flavor flavor, const Value& 
     EncodeBlank(p, info);
     return EncodeStatus::Ok;
   }
-  const std::size_t width = static_cast<std::size_t>(info.length);
   switch (info.type) {
     case 'C':
-    case 'D': {
-      const std::string& text = std::get<std::string>(v);
-      const std::size_t kept = std::min(width, text.size());
-      std::memcpy(p, text.data(), kept);
-      std::memset(p + kept, ' ', width - kept);
+    case 'D':
+      EncodeCharacter(p, info.length, std::get<std::string>(v));
       return EncodeStatus::Ok;
-    }
     case 'I':
     case '+': {
       const auto integer = static_cast<std::uint32_t>(std::get<std::int64_t>(v));

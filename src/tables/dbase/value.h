@@ -26,6 +26,10 @@ Value Decode(const char* field, const FieldInfo& info, Flavor flavor);
 // A character field's text as it reads back, without copying: up to a NUL some writers
 // leave, without the padding blanks.
 std::string_view CharacterView(const char* field, int length);
+// Whether the field reads back as `text`, without the copy: the hot path of every search.
+bool CharacterEquals(const char* field, int length, std::string_view text);
+// A character field's bytes: the text cut to the width, padded with blanks.
+void EncodeCharacter(char* field, int length, std::string_view text);
 
 enum class EncodeStatus { Ok, NotInteger, NotFloat, DoesNotFit };
 // Writes `value` into the field's bytes; on failure the bytes are left as they were.
