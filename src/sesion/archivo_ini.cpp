@@ -180,8 +180,11 @@ std::string WithValue(std::string_view contents, std::string_view section, std::
 
 void WriteValue(const fs::path& path, std::string_view section, std::string_view key,
                 std::string_view value) {
-  const std::string contents = ReadIfExists(path).value_or(std::string());
-  ReplaceAtomically(path, WithValue(contents, section, key, value));
+  const std::optional<std::string> contents = ReadIfExists(path);
+  // The file is replaced by a new one, which its folder allows even where the file itself may
+  // not be written: a file made read-only stays as it is, as the Windows writer leaves it.
+  if (contents && ::access(path.c_str(), W_OK) != 0) Fail(path);
+  ReplaceAtomically(path, WithValue(contents.value_or(std::string()), section, key, value));
 }
 
 }  // namespace vadelto::ini
