@@ -10,6 +10,7 @@
 #include <exception>
 #include <stdexcept>
 
+#include "tables/dbase/table.h"
 #include "text/error.h"
 
 namespace vadelto::prueba {
@@ -90,6 +91,53 @@ FinHijo EnHijo(const std::function<std::string()>& cuerpo, const CondicionesHijo
   fin.estado = fin.terminado ? WEXITSTATUS(estado) : -1;
   fin.senal = WIFSIGNALED(estado) ? WTERMSIG(estado) : 0;
   return fin;
+}
+
+TablaAbiertaEnOtroProceso::TablaAbiertaEnOtroProceso(const std::filesystem::path& tabla) {
+  int lista[2], retener[2];
+  if (::pipe(lista) != 0 || ::pipe(retener) != 0) throw std::runtime_error("pipe");
+  hijo_ = ::fork();
+  if (hijo_ < 0) throw std::runtime_error("fork");
+  if (hijo_ == 0) {
+    ::close(lista[0]);
+    ::close(retener[1]);
+    char abierta = 'n';
+    try {
+      dbase::Table otra(tabla, "otro programa");
+      otra.Open(dbase::Access::Exclusive);
+      abierta = 's';
+      EscribirTodo(lista[1], std::string(1, abierta));
+      char nada;
+      while (::read(retener[0], &nada, 1) < 0 && errno == EINTR) {
+      }
+    } catch (const Error&) {
+      EscribirTodo(lista[1], std::string(1, abierta));
+    }
+    ::_exit(0);
+  }
+  ::close(lista[1]);
+  ::close(retener[0]);
+  retener_ = retener[1];
+  char abierta = 'n';
+  while (::read(lista[0], &abierta, 1) < 0 && errno == EINTR) {
+  }
+  ::close(lista[0]);
+  if (abierta != 's') {
+    Soltar();
+    throw std::runtime_error("the other process could not open the table");
+  }
+}
+
+TablaAbiertaEnOtroProceso::~TablaAbiertaEnOtroProceso() {
+  Soltar();
+}
+
+void TablaAbiertaEnOtroProceso::Soltar() {
+  if (hijo_ < 0) return;
+  ::close(retener_);
+  while (::waitpid(hijo_, nullptr, 0) < 0 && errno == EINTR) {
+  }
+  hijo_ = -1;
 }
 
 void MatarEsteProceso() {

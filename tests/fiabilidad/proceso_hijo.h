@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #include <sys/types.h>
 
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -45,6 +46,21 @@ FinHijo EnHijo(const std::function<std::string()>& cuerpo, const CondicionesHijo
 
 // For `cuerpo`: ends the child at once, as a crash or a power cut would.
 [[noreturn]] void MatarEsteProceso();
+
+// Another program holding a table open exclusively, as Horavel does while it works: a child
+// process that opens the table and keeps it until this object goes.
+class TablaAbiertaEnOtroProceso {
+ public:
+  explicit TablaAbiertaEnOtroProceso(const std::filesystem::path& tabla);
+  ~TablaAbiertaEnOtroProceso();
+  TablaAbiertaEnOtroProceso(const TablaAbiertaEnOtroProceso&) = delete;
+  TablaAbiertaEnOtroProceso& operator=(const TablaAbiertaEnOtroProceso&) = delete;
+
+ private:
+  void Soltar();
+  pid_t hijo_ = -1;
+  int retener_ = -1;  // the child holds the table until this end of a pipe closes
+};
 
 // The uid and gid of the unprivileged user the child becomes (nobody).
 uid_t UsuarioSinPrivilegios();
