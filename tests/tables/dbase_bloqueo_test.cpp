@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/table.h"
 #include "tables/tablas_trabajo.h"
@@ -14,15 +15,6 @@
 namespace vadelto::dbase {
 namespace {
 namespace fs = std::filesystem;
-
-std::string Mensaje(auto&& accion) {
-  try {
-    accion();
-  } catch (const Error& e) {
-    return Utf8DesdeAnsi(e.Mensaje());
-  }
-  return "sin error";
-}
 
 // Another process that holds the table open the given way until told to let go.
 class OtroProceso {
@@ -76,10 +68,10 @@ TEST_F(Bloqueo, MientrasOtroProcesoLaTieneEnExclusivaNadieMasLaAbre) {
   OtroProceso otro(archivo, Access::Exclusive);
   ASSERT_TRUE(otro.Abrio());
   Table t(archivo, "C:\\HVDAT\\PROFT.DBF");
-  EXPECT_EQ(Mensaje([&] { t.Open(Access::Shared); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { t.Open(Access::Shared); }),
             "La tabla " + Nombre() + " está en uso: otro programa la tiene abierta en exclusiva");
   EXPECT_EQ(
-      Mensaje([&] { t.Open(Access::Exclusive); }),
+      prueba::MensajeDe([&] { t.Open(Access::Exclusive); }),
       "La tabla " + Nombre() +
           " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta");
   otro.Soltar();
@@ -125,7 +117,7 @@ TEST_F(Bloqueo, UnaTablaEnUsoNoSeBorraNiSeReemplaza) {
   const std::string antes = prueba::LeerArchivo(archivo);
   OtroProceso otro(archivo, Access::Exclusive);
   ASSERT_TRUE(otro.Abrio());
-  EXPECT_EQ(Mensaje([&] { RecrearTabla(unidad.Hvdat(), TablaTrabajo::PROFT); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { RecrearTabla(unidad.Hvdat(), TablaTrabajo::PROFT); }),
             "No se puede crear la tabla " + Nombre() + ": otro programa la tiene abierta");
   EXPECT_EQ(prueba::LeerArchivo(archivo), antes);
 }
@@ -136,7 +128,7 @@ TEST_F(Bloqueo, LosComponentesDeLaVentanaAbrenEnExclusivaYNivellariCompartida) {
   ComponentesTablas ventana(unidad.Hvdat(), programa), otra(unidad.Hvdat(), programa);
   ventana.wwTableProfesor.Abrir();
   EXPECT_EQ(
-      Mensaje([&] { otra.wwTableProfesor.Abrir(); }),
+      prueba::MensajeDe([&] { otra.wwTableProfesor.Abrir(); }),
       "La tabla " + Nombre() +
           " está en uso: no se puede abrir en exclusiva mientras otro programa la tenga abierta");
   ventana.wwTableNIVELEX.Abrir();

@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "dbf_a_mano.h"
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/table.h"
 #include "tables/tablas_trabajo.h"
@@ -76,26 +77,15 @@ TEST(Danadas, CadaDanoDaSuMensaje) {
   for (const Danada& caso : casos) {
     prueba::EscribirArchivo(archivo, caso.contenido());
     Table t(archivo, "C:\\HVDAT\\SOLUC.DBF");
-    try {
-      t.Open(Access::Exclusive);
-      ADD_FAILURE() << caso.caso << ": se abrió";
-    } catch (const Error& e) {
-      EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()),
-                "La tabla C:\\HVDAT\\SOLUC.DBF (" + archivo.string() + ") " + caso.detalle)
-          << caso.caso;
-    }
+    EXPECT_EQ(prueba::MensajeDe([&] { t.Open(Access::Exclusive); }),
+              "La tabla C:\\HVDAT\\SOLUC.DBF (" + archivo.string() + ") " + caso.detalle)
+        << caso.caso;
     EXPECT_FALSE(t.IsOpen());
   }
 }
 
 std::string MensajeAlAbrir(const fs::path& archivo) {
-  try {
-    Table t(archivo, "C:\\HVDAT\\SOLUC.DBF");
-    t.Open(Access::Exclusive);
-  } catch (const Error& e) {
-    return Utf8DesdeAnsi(e.Mensaje());
-  }
-  return "sin error";
+  return prueba::MensajeDe([&] { Table(archivo, "C:\\HVDAT\\SOLUC.DBF").Open(Access::Exclusive); });
 }
 
 TEST(Danadas, FaltaLaCarpetaLaTablaOEsUnaCarpeta) {
@@ -103,14 +93,9 @@ TEST(Danadas, FaltaLaCarpetaLaTablaOEsUnaCarpeta) {
   const fs::path archivo = unidad.Hvdat() / "SOLUC.DBF";
   const std::string nombre = "C:\\HVDAT\\SOLUC.DBF (" + archivo.string() + ")";
   EXPECT_EQ(MensajeAlAbrir(archivo), "No existe la carpeta de la tabla " + nombre);
-  try {
-    CrearTabla(unidad.Hvdat(), TablaTrabajo::PROFT);
-    ADD_FAILURE();
-  } catch (const Error& e) {
-    EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()),
-              "No existe la carpeta de la tabla C:\\HVDAT\\PROFT.DBF (" +
-                  (unidad.Hvdat() / "PROFT.DBF").string() + ")");
-  }
+  EXPECT_EQ(prueba::MensajeDe([&] { CrearTabla(unidad.Hvdat(), TablaTrabajo::PROFT); }),
+            "No existe la carpeta de la tabla C:\\HVDAT\\PROFT.DBF (" +
+                (unidad.Hvdat() / "PROFT.DBF").string() + ")");
   fs::create_directories(unidad.Hvdat());
   EXPECT_EQ(MensajeAlAbrir(archivo), "No existe la tabla " + nombre);
   fs::create_directories(archivo);
@@ -122,15 +107,10 @@ TEST(Danadas, UnIndiceIlegibleSeDice) {
   RecrearTabla(unidad.Hvdat(), TablaTrabajo::DIASHORAST2);
   prueba::EscribirArchivo(unidad.Hvdat() / "DIASHORAST2.MDX", std::string(3000, 'x'));
   Table t(unidad.Hvdat() / "DIASHORAST2.DBF", "C:\\HVDAT\\DIASHORAST2.DBF");
-  try {
-    t.Open(Access::Shared);
-    ADD_FAILURE();
-  } catch (const Error& e) {
-    EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()),
-              "El índice de la tabla C:\\HVDAT\\DIASHORAST2.DBF (" +
-                  (unidad.Hvdat() / "DIASHORAST2.DBF").string() +
-                  ") está dañado: su estructura no es la de un índice .MDX");
-  }
+  EXPECT_EQ(prueba::MensajeDe([&] { t.Open(Access::Shared); }),
+            "El índice de la tabla C:\\HVDAT\\DIASHORAST2.DBF (" +
+                (unidad.Hvdat() / "DIASHORAST2.DBF").string() +
+                ") está dañado: su estructura no es la de un índice .MDX");
 }
 
 // Opens and reads everything a damaged file lets through; only our Error may come out.

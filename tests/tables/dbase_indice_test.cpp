@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lectores.h"
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/numeric_key.h"
 #include "tables/tablas_trabajo.h"
@@ -133,14 +134,9 @@ TEST_F(OrdenSeleccionado, LoAnadidoConElIndiceSeleccionadoOcupaSuSitio) {
 }
 
 TEST_F(OrdenSeleccionado, SinIndiceSobreEsosCamposEsUnError) {
-  try {
-    tabla->SelectIndex("DIHO");
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()), "La tabla C:\\HVDAT\\DIASHORAST2.DBF (" +
-                                              (unidad.Hvdat() / "DIASHORAST2.DBF").string() +
-                                              ") no tiene un índice por DIHO");
-  }
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla->SelectIndex("DIHO"); }),
+            "La tabla C:\\HVDAT\\DIASHORAST2.DBF (" +
+                (unidad.Hvdat() / "DIASHORAST2.DBF").string() + ") no tiene un índice por DIHO");
   auto sinIndice = ObjetoTabla(unidad.Hvdat(), "DIASHORAST");
   RecrearTabla(unidad.Hvdat(), TablaTrabajo::DIASHORAST);
   sinIndice->Open(dbase::Access::Shared);

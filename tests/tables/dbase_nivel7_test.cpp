@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "lectores.h"
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/layout.h"
 #include "tables/dbase/table.h"
@@ -226,23 +227,16 @@ TEST_F(Nivel7, ValoresQueNoCabenDanErrorClaro) {
   Table tabla(archivo, "C:\\HVDAT\\PRUEBA.DBF");
   tabla.Open(Access::Shared);
   tabla.Append();
-  const auto mensaje = [&](auto&& accion) {
-    try {
-      accion();
-    } catch (const Error& e) {
-      return Utf8DesdeAnsi(e.Mensaje());
-    }
-    return std::string("sin error");
-  };
-  EXPECT_EQ(mensaje([&] { tabla.SetInteger("DNI", INT32_MIN); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetInteger("DNI", INT32_MIN); }),
             "El valor -2147483648 no cabe en el campo DNI de la tabla C:\\HVDAT\\PRUEBA.DBF (" +
                 archivo.string() + ")");
-  EXPECT_EQ(mensaje([&] { tabla.SetText("DNI", "doce"); }), "'doce' no es un valor entero válido");
-  EXPECT_EQ(mensaje([&] { tabla.SetText("HORAS", "1,5"); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetText("DNI", "doce"); }),
+            "'doce' no es un valor entero válido");
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetText("HORAS", "1,5"); }),
             "'1,5' no es un valor en coma flotante válido");
-  EXPECT_EQ(mensaje([&] { tabla.SetText("NOESTA", "x"); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetText("NOESTA", "x"); }),
             "La tabla C:\\HVDAT\\PRUEBA.DBF (" + archivo.string() + ") no tiene el campo NOESTA");
-  EXPECT_EQ(mensaje([&] { tabla.GetText("NOESTA"); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.GetText("NOESTA"); }),
             "La tabla C:\\HVDAT\\PRUEBA.DBF (" + archivo.string() + ") no tiene el campo NOESTA");
   tabla.SetText("DNI", "-17");
   tabla.SetText("HORAS", "0.25");

@@ -6,6 +6,7 @@
 
 #include "dbf_a_mano.h"
 #include "lectores.h"
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/table.h"
 #include "text/cp1252.h"
@@ -187,14 +188,9 @@ TEST_F(Niveles, UnTipoQueNoSeLeeSoloFallaAlLeerEseCampo) {
   t.Open(Access::Shared);
   EXPECT_EQ(t.GetText("COD"), "abc");
   EXPECT_EQ(t.GetText("NOTA"), "9");  // a memo reads as its block number
-  try {
-    t.GetText("CUANDO");
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()), "El campo CUANDO de la tabla C:\\HVDAT\\OTRA.DBF (" +
-                                              t.File().string() +
-                                              ") es de un tipo que no se puede leer (T)");
-  }
+  EXPECT_EQ(prueba::MensajeDe([&] { t.GetText("CUANDO"); }),
+            "El campo CUANDO de la tabla C:\\HVDAT\\OTRA.DBF (" + t.File().string() +
+                ") es de un tipo que no se puede leer (T)");
   Table iii(Escribir("MEMO.DBF", prueba::TablaAMano(0x83, {{"NOTA", 'M', 10}, {"COD", 'C', 3}},
                                                     {{{"        12", "xyz"}}})),
             "");

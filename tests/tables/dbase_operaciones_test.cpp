@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "dbf_a_mano.h"
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/table.h"
 #include "text/cp1252.h"
@@ -11,15 +12,6 @@
 namespace vadelto::dbase {
 namespace {
 namespace fs = std::filesystem;
-
-std::string Mensaje(auto&& accion) {
-  try {
-    accion();
-  } catch (const Error& e) {
-    return Utf8DesdeAnsi(e.Mensaje());
-  }
-  return "sin error";
-}
 
 // ABREV C(10), NOMBRE C(20), N I; rows appended in this order.
 class Operaciones : public ::testing::Test {
@@ -93,10 +85,10 @@ TEST_F(Operaciones, LocateSinExitoNoMueveLaPosicion) {
   tabla.Next();
   EXPECT_FALSE(tabla.Locate("ABREV", {"NADIE"}));
   EXPECT_EQ(tabla.GetInteger("N"), 3);
-  EXPECT_EQ(Mensaje([&] { tabla.Locate("ABREV;NOMBRE", {"ANA"}); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.Locate("ABREV;NOMBRE", {"ANA"}); }),
             "Búsqueda no válida en la tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() +
                 "): hace falta un valor para cada campo de ABREV;NOMBRE");
-  EXPECT_EQ(Mensaje([&] { tabla.Locate("APODO", {"x"}); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.Locate("APODO", {"x"}); }),
             "La tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() + ") no tiene el campo APODO");
 }
 
@@ -147,11 +139,11 @@ TEST_F(Operaciones, UnFiltroDeOtraFormaEsUnErrorYNuncaSeEvalua) {
       "'ANA'= ABREV",
   };
   for (const std::string& filtro : malos) {
-    EXPECT_EQ(Mensaje([&] { tabla.SetFilter(filtro); }),
+    EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetFilter(filtro); }),
               "Filtro no válido para la tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() +
                   "): " + filtro);
   }
-  EXPECT_EQ(Mensaje([&] { tabla.SetFilter("APODO= 'x'"); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetFilter("APODO= 'x'"); }),
             "La tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() + ") no tiene el campo APODO");
   EXPECT_EQ(Visitados().size(), 6u);  // a refused filter leaves the table unfiltered
 }
@@ -178,12 +170,12 @@ TEST_F(Operaciones, LasFilasBorradasNoSeVisitanNiSeCuentan) {
 TEST_F(Operaciones, LaTablaCerradaLoDice) {
   tabla.Close();
   EXPECT_TRUE(tabla.Eof());
-  EXPECT_EQ(Mensaje([&] { tabla.First(); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.First(); }),
             "La tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() + ") no está abierta");
-  EXPECT_EQ(Mensaje([&] { tabla.Append(); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.Append(); }),
             "La tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() + ") no está abierta");
   tabla.Open(Access::Shared);
-  EXPECT_EQ(Mensaje([&] { tabla.SetText("ABREV", "x"); }),
+  EXPECT_EQ(prueba::MensajeDe([&] { tabla.SetText("ABREV", "x"); }),
             "La tabla C:\\HVDAT\\PROFT.DBF (" + archivo.string() +
                 ") no tiene un registro nuevo en curso");
 }

@@ -6,6 +6,7 @@
 
 #include <set>
 
+#include "mensaje_de.h"
 #include "support/temp_drive.h"
 #include "text/cp1252.h"
 #include "text/error.h"
@@ -145,20 +146,11 @@ TEST(TablasTrabajo, LosComponentesNombranSusTablas) {
 TEST(TablasTrabajo, UnComponenteSinTablaLoDice) {
   prueba::UnidadTemporal unidad;
   ComponentesTablas c(unidad.Hvdat(), unidad.Carpeta("programa"));
-  try {
-    c.wwTableSoluc.Abrir();
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()), "No existe la tabla C:\\HVDAT\\SOLUC.DBF (" +
-                                              (unidad.Hvdat() / "SOLUC.DBF").string() + ")");
-  }
-  try {
-    c.wwTableNIVELEX.Abrir();
-    FAIL();
-  } catch (const Error& e) {
-    EXPECT_EQ(Utf8DesdeAnsi(e.Mensaje()),
-              "No existe la tabla " + (unidad.Raiz() / "programa" / "NIVELLARI.dbf").string());
-  }
+  EXPECT_EQ(
+      prueba::MensajeDe([&] { c.wwTableSoluc.Abrir(); }),
+      "No existe la tabla C:\\HVDAT\\SOLUC.DBF (" + (unidad.Hvdat() / "SOLUC.DBF").string() + ")");
+  EXPECT_EQ(prueba::MensajeDe([&] { c.wwTableNIVELEX.Abrir(); }),
+            "No existe la tabla " + (unidad.Raiz() / "programa" / "NIVELLARI.dbf").string());
   EXPECT_THROW(*c.wwTableAulas, Error);  // never opened
 }
 

@@ -1,5 +1,6 @@
 #include "tables/dbase/table.h"
 
+#include <cerrno>
 #include <utility>
 
 #include "tables/dbase/filter.h"
@@ -113,9 +114,9 @@ struct Table::Impl {
 
   Value Read(std::string_view fieldName) const {
     const Field& f = layout.fields[FieldIndex(fieldName)];
-    const char* row = Row();
-    if (!row) return Blank{};
-    Value v = Decode(row + f.offset, f.info, layout.flavor);
+    const char* record = Row();
+    if (!record) return Blank{};
+    Value v = Decode(record + f.offset, f.info, layout.flavor);
     if (std::holds_alternative<Unreadable>(v)) {
       throw Error(mensajes::CampoTipoNoLegible(name, f.info.name, f.info.type));
     }
