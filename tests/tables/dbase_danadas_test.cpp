@@ -102,15 +102,19 @@ TEST(Danadas, FaltaLaCarpetaLaTablaOEsUnaCarpeta) {
   EXPECT_EQ(MensajeAlAbrir(archivo), "No se puede leer la tabla " + nombre + ": es una carpeta");
 }
 
-TEST(Danadas, UnIndiceIlegibleSeDice) {
+// The table still reads; what needs the index says why it cannot have it.
+TEST(Danadas, UnIndiceIlegibleSoloImpideLoQueLoNecesita) {
   prueba::UnidadTemporal unidad;
   RecrearTabla(unidad.Hvdat(), TablaTrabajo::DIASHORAST2);
   prueba::EscribirArchivo(unidad.Hvdat() / "DIASHORAST2.MDX", std::string(3000, 'x'));
   Table t(unidad.Hvdat() / "DIASHORAST2.DBF", "C:\\HVDAT\\DIASHORAST2.DBF");
-  EXPECT_EQ(prueba::MensajeDe([&] { t.Open(Access::Shared); }),
-            "El índice de la tabla C:\\HVDAT\\DIASHORAST2.DBF (" +
-                (unidad.Hvdat() / "DIASHORAST2.DBF").string() +
-                ") está dañado: su estructura no es la de un índice .MDX");
+  t.Open(Access::Shared);
+  EXPECT_EQ(t.RecordCount(), 0);
+  const std::string mensaje = "El índice de la tabla C:\\HVDAT\\DIASHORAST2.DBF (" +
+                              (unidad.Hvdat() / "DIASHORAST2.DBF").string() +
+                              ") está dañado: su estructura no es la de un índice .MDX";
+  EXPECT_EQ(prueba::MensajeDe([&] { t.SelectIndex("ORDEN"); }), mensaje);
+  EXPECT_EQ(prueba::MensajeDe([&] { t.Append(); }), mensaje);
 }
 
 // Opens and reads everything a damaged file lets through; only our Error may come out.

@@ -39,20 +39,21 @@ double AsDouble(const Value& v) {
   return std::get<double>(v);
 }
 
-std::string Normalised(std::string_view expression) {
+}  // namespace
+
+std::string KeyExpression(std::string_view expression) {
   std::string plain;
-  for (char c : expression)
+  for (char c : expression) {
     if (c != ' ') plain += c;
+  }
   return MayusculasAscii(plain);
 }
-
-}  // namespace
 
 std::vector<IndexedTag> ResolveTags(const std::vector<MdxTag>& tags, const Layout& layout) {
   std::vector<IndexedTag> resolved;
   for (const MdxTag& tag : tags) {
     IndexedTag indexed{tag, -1};
-    const std::string expression = Normalised(tag.expression);
+    const std::string expression = KeyExpression(tag.expression);
     for (std::size_t i = 0; i < layout.fields.size(); ++i) {
       const FieldInfo& info = layout.fields[i].info;
       if (MayusculasAscii(info.name) == expression && IsNumeric(layout, info.type) &&

@@ -18,6 +18,9 @@ struct IndexedTag {
   int field = -1;  // the keyed field; -1 for a tag this engine cannot keep
 };
 
+// A key expression in the form tags are compared by: upper case, without blanks.
+std::string KeyExpression(std::string_view expression);
+
 // Ascending, non-unique, unfiltered numeric tags on one numeric field are kept.
 std::vector<IndexedTag> ResolveTags(const std::vector<MdxTag>& tags, const Layout& layout);
 

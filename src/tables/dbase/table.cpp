@@ -69,6 +69,7 @@ struct Table::Impl {
 
   fs::path indexFile;
   std::vector<IndexedTag> tags;
+  std::string indexFault;  // why the index file could not be read, if it could not
 
   bool pending = false;  // a row is being appended, in `row`
   std::string row;
@@ -226,6 +227,7 @@ struct Table::Impl {
     if (!os.Writable()) {
       throw Error(mensajes::TablaNoSePuedeEscribir(name, mensajes::CausaSistema(EACCES)));
     }
+    if (!indexFault.empty()) throw Error(indexFault);
     for (const IndexedTag& tag : tags) {
       if (tag.field < 0) throw Error(mensajes::TablaIndiceNoAdmitido(name, tag.tag.name));
     }
@@ -287,22 +289,24 @@ struct Table::Impl {
     LoadIndex();
   }
 
-  // A flagged index that is missing is no error (the table reads in physical order); one
-  // that is there must be readable, since appending has to keep it.
+  // A flagged index that is missing leaves the table in physical order. One that cannot be
+  // read stops only what needs it (selecting it, appending, which must keep it), so a table
+  // another program indexed in a way of its own still reads.
   void LoadIndex() {
     tags.clear();
+    indexFault.clear();
     indexFile = IndexFileOf(file);
     std::error_code ec;
     if (!layout.productionIndex || !fs::exists(indexFile, ec)) return;
     OsFile index;
     std::string contents;
     if (index.Open(indexFile, LockKind::Shared) != OsFile::Status::Ok || !index.ReadAll(contents)) {
-      throw Error(mensajes::TablaNoSePuedeLeer(name, mensajes::CausaSistema(index.LastError())));
+      indexFault = mensajes::TablaNoSePuedeLeer(name, mensajes::CausaSistema(index.LastError()));
+    } else if (const auto declared = ReadMdxTags(contents)) {
+      tags = ResolveTags(*declared, layout);
+    } else {
+      indexFault = mensajes::TablaIndiceDanado(name, mensajes::DetalleIndiceIlegible());
     }
-    const auto declared = ReadMdxTags(contents);
-    if (!declared)
-      throw Error(mensajes::TablaIndiceDanado(name, mensajes::DetalleIndiceIlegible()));
-    tags = ResolveTags(*declared, layout);
   }
 
   // Records first, then the header's count: a crash in between leaves a header that claims
@@ -521,16 +525,17 @@ void Table::SelectIndex(std::string_view fieldNames) {
   } else {
     std::string expression;
     for (std::string_view part : SplitNames(fieldNames)) {
-      expression += (expression.empty() ? "" : "+") + MayusculasAscii(part);
+      expression += (expression.empty() ? "" : "+") + std::string(part);
     }
+    expression = KeyExpression(expression);
     int field = -1;
     for (const IndexedTag& tag : t.tags) {
-      if (tag.field >= 0 &&
-          MayusculasAscii(t.layout.fields[static_cast<std::size_t>(tag.field)].info.name) ==
-              expression) {
-        field = tag.field;
-      }
+      if (KeyExpression(tag.tag.expression) != expression) continue;
+      // A tag we cannot keep (a text key sorted by a collation of its own) is not guessed at.
+      if (tag.field < 0) throw Error(mensajes::TablaIndiceNoAdmitido(t.name, tag.tag.name));
+      field = tag.field;
     }
+    if (field < 0 && !t.indexFault.empty()) throw Error(t.indexFault);
     if (field < 0) throw Error(mensajes::TablaSinIndice(t.name, fieldNames));
     t.PostPending();
     t.orderField = field;

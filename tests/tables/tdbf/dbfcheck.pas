@@ -4,7 +4,8 @@
 
     dbfcheck dump FILE          fields, then every row that is not deleted
     dbfcheck index FILE TAG     rows in the tag's order, then a search for every key
-    dbfcheck make FILE LEVEL    writes a sample table at a TDbf table level (3, 4, 7, 25, 30) }
+    dbfcheck make FILE LEVEL    writes a sample table at a TDbf table level (3, 4, 7, 25, 30),
+                                with a production index at levels 4 and 7 }
 program dbfcheck;
 
 {$mode objfpc}{$H+}
@@ -108,7 +109,7 @@ begin
     while not T.EOF do
     begin
       WriteLn('rec ', T.PhysicalRecNo, ' ', Field.AsString);
-      if Keys.IndexOf(Field.AsString) < 0 then
+      if (not Field.IsNull) and (Keys.IndexOf(Field.AsString) < 0) then
         Keys.Add(Field.AsString);
       T.Next;
     end;
@@ -147,7 +148,14 @@ begin
     T.FieldDefs.Add('ACTIVO', ftBoolean);
     T.FieldDefs.Add('FECHA', ftDate);
     T.CreateTable;
+    T.Exclusive := True;
     T.Open;
+    { dBase IV and 7 tables get a production index: a numeric tag and a character one. }
+    if Level in [4, 7] then
+    begin
+      T.AddIndex('CANTIDAD', 'CANTIDAD', []);
+      T.AddIndex('NOMBRE', 'NOMBRE', []);
+    end;
     for I := 0 to 3 do
     begin
       T.Append;
