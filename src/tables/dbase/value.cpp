@@ -103,73 +103,94 @@ EncodeStatus EncodeNumericText(char* p, const FieldInfo& info, const Value& valu
   return EncodeStatus::Ok;
 }
 
-// Turns the caller's value into the kind the field stores, or says why it cannot.
-std::variant<Value, EncodeStatus> ToFieldKind(const FieldInfo& info, Flavor flavor,
-                                              const Value& value) {
-  const auto text = std::get_if<std::string>(&value);
+// The caller's value turned into the kind the field stores, or why it cannot be.
+using Converted = std::variant<Value, EncodeStatus>;
+
+bool StartsWithOneOf(std::string_view text, std::string_view letters) {
+  return !text.empty() && letters.find(text.front()) != std::string_view::npos;
+}
+
+Converted ForCharacter(const Value& value) {
+  if (std::holds_alternative<std::string>(value)) return value;
+  if (const auto* b = std::get_if<bool>(&value)) return Value(std::string(*b ? "T" : "F"));
+  return Value(AsText(value));
+}
+
+Converted ForLong(const Value& value, Flavor flavor) {
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    std::int32_t integer = 0;
+    if (Trimmed(*text).empty()) return Value(Blank{});
+    if (!EsEntero(Trimmed(*text), &integer)) return EncodeStatus::NotInteger;
+    return Value(std::int64_t{integer});
+  }
+  if (const auto* d = std::get_if<double>(&value)) {
+    if (!FitsInt32(*d) || std::trunc(*d) != *d) return EncodeStatus::DoesNotFit;
+    return Value(static_cast<std::int64_t>(*d));
+  }
+  if (const auto* i = std::get_if<std::int64_t>(&value)) {
+    // The smallest Long has the blank's bytes at level 7.
+    const std::int64_t lowest = HasLittleEndianInteger(flavor) ? -2147483648LL : -2147483647LL;
+    if (*i < lowest || *i > 2147483647LL) return EncodeStatus::DoesNotFit;
+    return value;
+  }
+  if (std::holds_alternative<Blank>(value)) return value;
+  return EncodeStatus::DoesNotFit;
+}
+
+Converted ForNumber(const Value& value) {
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    if (Trimmed(*text).empty()) return Value(Blank{});
+    const std::optional<double> number = ParseDecimal(*text);
+    if (!number) return EncodeStatus::NotFloat;
+    return Value(*number);
+  }
+  if (std::holds_alternative<std::int64_t>(value) || std::holds_alternative<double>(value) ||
+      std::holds_alternative<Blank>(value)) {
+    return value;
+  }
+  return EncodeStatus::DoesNotFit;
+}
+
+Converted ForLogical(const Value& value) {
+  if (const auto* text = std::get_if<std::string>(&value)) {
+    const std::string_view t = Trimmed(*text);
+    if (t.empty()) return Value(Blank{});
+    if (StartsWithOneOf(t, "TtYy")) return Value(true);
+    if (StartsWithOneOf(t, "FfNn")) return Value(false);
+    return EncodeStatus::DoesNotFit;
+  }
+  if (std::holds_alternative<bool>(value) || std::holds_alternative<Blank>(value)) return value;
+  return EncodeStatus::DoesNotFit;
+}
+
+Converted ForDate(const Value& value) {
+  if (std::holds_alternative<Blank>(value)) return value;
+  const auto* text = std::get_if<std::string>(&value);
+  if (text && (Trimmed(*text).empty() ||
+               (text->size() == 8 && text->find_first_not_of("0123456789") == std::string::npos))) {
+    return value;
+  }
+  return EncodeStatus::DoesNotFit;
+}
+
+Converted ToFieldKind(const FieldInfo& info, Flavor flavor, const Value& value) {
   switch (info.type) {
     case 'C':
-      if (text) return value;
-      if (std::holds_alternative<bool>(value))
-        return Value(std::string(std::get<bool>(value) ? "T" : "F"));
-      return Value(AsText(value));
+      return ForCharacter(value);
     case 'I':
-    case '+': {
-      std::int32_t integer = 0;
-      if (text) {
-        if (Trimmed(*text).empty()) return Value(Blank{});
-        if (!EsEntero(Trimmed(*text), &integer)) return EncodeStatus::NotInteger;
-        return Value(std::int64_t{integer});
-      }
-      if (const auto* d = std::get_if<double>(&value)) {
-        if (!FitsInt32(*d) || std::trunc(*d) != *d) return EncodeStatus::DoesNotFit;
-        return Value(static_cast<std::int64_t>(*d));
-      }
-      if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        // The smallest Long has the blank's bytes at level 7.
-        const std::int64_t lowest = HasLittleEndianInteger(flavor) ? -2147483648LL : -2147483647LL;
-        if (*i < lowest || *i > 2147483647LL) return EncodeStatus::DoesNotFit;
-        return value;
-      }
-      if (std::holds_alternative<Blank>(value)) return value;
-      return EncodeStatus::DoesNotFit;
-    }
+    case '+':
+      return ForLong(value, flavor);
+    case 'B':
+      if (flavor != Flavor::VisualFoxPro) return EncodeStatus::DoesNotFit;  // a memo there
+      return ForNumber(value);
     case 'N':
     case 'F':
     case 'O':
-    case 'B':
-      if (info.type == 'B' && flavor != Flavor::VisualFoxPro) return EncodeStatus::DoesNotFit;
-      if (text) {
-        if (Trimmed(*text).empty()) return Value(Blank{});
-        const std::optional<double> number = ParseDecimal(*text);
-        if (!number) return EncodeStatus::NotFloat;
-        return Value(*number);
-      }
-      if (std::holds_alternative<std::int64_t>(value) || std::holds_alternative<double>(value) ||
-          std::holds_alternative<Blank>(value)) {
-        return value;
-      }
-      return EncodeStatus::DoesNotFit;
+      return ForNumber(value);
     case 'L':
-      if (text) {
-        const std::string_view t = Trimmed(*text);
-        if (t.empty()) return Value(Blank{});
-        if (t.front() == 'T' || t.front() == 't' || t.front() == 'Y' || t.front() == 'y')
-          return Value(true);
-        if (t.front() == 'F' || t.front() == 'f' || t.front() == 'N' || t.front() == 'n')
-          return Value(false);
-        return EncodeStatus::DoesNotFit;
-      }
-      if (std::holds_alternative<bool>(value) || std::holds_alternative<Blank>(value)) return value;
-      return EncodeStatus::DoesNotFit;
+      return ForLogical(value);
     case 'D':
-      if (std::holds_alternative<Blank>(value)) return value;
-      if (text &&
-          (Trimmed(*text).empty() ||
-           (text->size() == 8 && text->find_first_not_of("0123456789") == std::string::npos))) {
-        return value;
-      }
-      return EncodeStatus::DoesNotFit;
+      return ForDate(value);
     default:
       return EncodeStatus::DoesNotFit;
   }
@@ -228,20 +249,9 @@ Value Decode(const char* p, const FieldInfo& info, Flavor flavor) {
       }
       return Unreadable{};
     case 'L':
-      switch (*p) {
-        case 'T':
-        case 't':
-        case 'Y':
-        case 'y':
-          return true;
-        case 'F':
-        case 'f':
-        case 'N':
-        case 'n':
-          return false;
-        default:
-          return Blank{};
-      }
+      if (StartsWithOneOf(std::string_view(p, 1), "TtYy")) return true;
+      if (StartsWithOneOf(std::string_view(p, 1), "FfNn")) return false;
+      return Blank{};  // ' ' or '?': unknown
     case 'D': {
       std::string text = CharacterText(p, info.length);
       if (Trimmed(text).empty()) return Blank{};
