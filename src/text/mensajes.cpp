@@ -253,3 +253,97 @@ std::string CausaSistema(int codigoError) {
 }
 
 }  // namespace vadelto::mensajes
+
+namespace vadelto::mensajes {
+
+namespace {
+std::string NadaCambia() { return AnsiDesdeUtf8("; no se ha modificado ninguna tabla de C:\\HVDAT"); }
+}
+
+std::string NoExisteCarpetaTablas() {
+  return AnsiDesdeUtf8(
+      "No existe la carpeta C:\\HVDAT, donde Horavel guarda sus tablas de trabajo. "
+      "Instale Horavel o cree la carpeta y vuelva a exportar");
+}
+
+std::string DocumentoNoValido(std::string_view nombreArchivo) {
+  return AnsiDesdeUtf8("El archivo '") + std::string(nombreArchivo) +
+         AnsiDesdeUtf8("' no es un documento XML válido") + NadaCambia();
+}
+
+std::string SinPlantillasHorarias() {
+  return AnsiDesdeUtf8("El documento no contiene ninguna plantilla horaria (JORNADAS_ESCOLARES)") +
+         NadaCambia();
+}
+
+std::string TablaEnUso(std::string_view rotulo, std::string_view motivo) {
+  return AnsiDesdeUtf8("No se puede reemplazar la tabla ") + std::string(rotulo) +
+         AnsiDesdeUtf8(": otro programa la tiene abierta o no se puede abrir (") +
+         std::string(motivo) +
+         AnsiDesdeUtf8("). Cierre Horavel y vuelva a exportar") + NadaCambia();
+}
+
+std::string NoSeCreaCarpetaProvisional(std::string_view motivo) {
+  return AnsiDesdeUtf8("No se puede crear la carpeta provisional de la exportación en C:\\HVDAT (") +
+         std::string(motivo) + ")" + NadaCambia();
+}
+
+std::string NoSeColocanTablas(std::string_view motivo) {
+  return AnsiDesdeUtf8("No se han podido colocar las tablas nuevas en C:\\HVDAT (") +
+         std::string(motivo) + ")" + NadaCambia();
+}
+
+std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view motivo) {
+  return AnsiDesdeUtf8("No se han podido colocar las tablas nuevas ni devolver las anteriores a "
+                       "C:\\HVDAT (") +
+         std::string(motivo) +
+         AnsiDesdeUtf8("). Las tablas anteriores están en la carpeta ") + std::string(carpeta) +
+         AnsiDesdeUtf8(": cópielas en C:\\HVDAT antes de abrir Horavel");
+}
+
+std::string DescripcionError(const std::error_code& error) {
+  const std::error_condition condicion = error.default_error_condition();
+  if (condicion == std::errc::permission_denied || condicion == std::errc::operation_not_permitted) {
+    return AnsiDesdeUtf8("permiso denegado");
+  }
+  if (condicion == std::errc::no_space_on_device) return AnsiDesdeUtf8("no queda espacio en el disco");
+  if (condicion == std::errc::read_only_file_system) {
+    return AnsiDesdeUtf8("el disco es de sólo lectura");
+  }
+  if (condicion == std::errc::device_or_resource_busy ||
+      condicion == std::errc::text_file_busy) {
+    return AnsiDesdeUtf8("el archivo está en uso");
+  }
+  if (condicion == std::errc::no_such_file_or_directory) {
+    return AnsiDesdeUtf8("no existe el archivo o la carpeta");
+  }
+  if (condicion == std::errc::file_exists) return AnsiDesdeUtf8("ya existe");
+  return AnsiDesdeUtf8("error del sistema ") + std::to_string(error.value());
+}
+
+std::string UsoCli() {
+  return AnsiDesdeUtf8(
+      "Uso: vadelto-cli exportar DOCUMENTO [--plantilla CODIGO]\n"
+      "  exportar   reconstruye las tablas de Horavel en C:\\HVDAT a partir del documento de "
+      "Racima DOCUMENTO;\n"
+      "             --plantilla elige la plantilla horaria cuando el documento tiene varias");
+}
+
+std::string SubcomandoDesconocido(std::string_view nombre) {
+  return AnsiDesdeUtf8("Orden desconocida: '") + std::string(nombre) + "'";
+}
+
+std::string OpcionDesconocida(std::string_view opcion) {
+  return AnsiDesdeUtf8("Opción o argumento de más: '") + std::string(opcion) + "'";
+}
+
+std::string FaltaValorOpcion(std::string_view opcion) {
+  return AnsiDesdeUtf8("Falta el valor de la opción ") + std::string(opcion);
+}
+
+std::string ElijaPlantilla() {
+  return AnsiDesdeUtf8(
+      "El documento tiene varias plantillas horarias; elija una con --plantilla CODIGO:");
+}
+
+}  // namespace vadelto::mensajes

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <system_error>
 
 // Every text the user is shown, in one place. Source files are UTF-8; these return the
 // Windows-1252 form the core works with.
@@ -74,5 +75,23 @@ std::string DetalleRegistrosIncompletos(unsigned long long declarados,
 std::string DetalleIndiceIlegible();
 std::string CausaSistema(int codigoError);
 std::string CausaEnUso();
+
+// The export's own refusals and failures; each says that the working tables are untouched.
+std::string NoExisteCarpetaTablas();
+std::string DocumentoNoValido(std::string_view nombreArchivo);
+std::string SinPlantillasHorarias();
+std::string TablaEnUso(std::string_view rotulo, std::string_view motivo);
+std::string NoSeCreaCarpetaProvisional(std::string_view motivo);
+std::string NoSeColocanTablas(std::string_view motivo);
+std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view motivo);
+// A system error (a file that cannot be renamed, a folder that cannot be made) in Spanish.
+std::string DescripcionError(const std::error_code& error);
+
+// The command-line tool.
+std::string UsoCli();
+std::string SubcomandoDesconocido(std::string_view nombre);
+std::string OpcionDesconocida(std::string_view opcion);
+std::string FaltaValorOpcion(std::string_view opcion);
+std::string ElijaPlantilla();
 
 }  // namespace vadelto::mensajes
