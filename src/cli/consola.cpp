@@ -24,7 +24,9 @@ std::string SinControles(const std::string& texto) {
 
 }  // namespace
 
-void Escribir(const std::string& texto) { std::cerr << Utf8DesdeAnsi(texto) << std::endl; }
+void Escribir(const std::string& texto) {
+  std::cerr << Utf8DesdeAnsi(texto) << std::endl;
+}
 
 InterfazConsola::InterfazConsola(std::filesystem::path documento,
                                  std::optional<std::string> plantillaUtf8)

@@ -20,8 +20,10 @@ int Exportar(const Argumentos& argumentos) {
   for (std::size_t i = 0; i < resto.size(); ++i) {
     std::string problema;
     if (resto[i] == "--plantilla") {
-      if (i + 1 == resto.size()) problema = mensajes::FaltaValorOpcion("--plantilla");
-      else plantilla = resto[++i];
+      if (i + 1 == resto.size())
+        problema = mensajes::FaltaValorOpcion("--plantilla");
+      else
+        plantilla = resto[++i];
     } else if (resto[i].starts_with("--plantilla=")) {
       plantilla = resto[i].substr(std::string_view("--plantilla=").size());
     } else if (!documento && !resto[i].starts_with("--")) {

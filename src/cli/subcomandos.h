@@ -7,8 +7,8 @@
 namespace vadelto::cli {
 
 // Exit statuses of every subcommand.
-inline constexpr int kTerminado = 0;     // "Proceso finalizado"
-inline constexpr int kNoTerminado = 1;   // any other end: a check, an error
+inline constexpr int kTerminado = 0;    // "Proceso finalizado"
+inline constexpr int kNoTerminado = 1;  // any other end: a check, an error
 inline constexpr int kUsoIncorrecto = 2;
 
 struct Argumentos {

@@ -11,7 +11,9 @@ namespace vadelto {
 namespace {
 
 // The names compare upper-cased in ASCII and trimmed, the subject's cut to ASIGNOMT's 80.
-std::string ClaveNombre(std::string_view nombre) { return TrimEspacios(MayusculasAscii(nombre)); }
+std::string ClaveNombre(std::string_view nombre) {
+  return TrimEspacios(MayusculasAscii(nombre));
+}
 
 // COD of the first ASIGNOMT row whose name matches; empty when none does.
 std::string CodigoMateria(dbase::Table& asignomt, const std::string& nombre) {

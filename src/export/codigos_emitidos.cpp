@@ -37,7 +37,8 @@ std::string CodigosEmitidos::Emitir(std::string_view candidato) {
     // then repeat itself for ever: from there on the whole number is kept.
     if (!probados.insert(Clave(codigo)).second) {
       const std::string numero = IntToStr(n);
-      codigo = Izquierda(base, static_cast<long>(ancho_) - static_cast<long>(numero.size())) + numero;
+      codigo =
+          Izquierda(base, static_cast<long>(ancho_) - static_cast<long>(numero.size())) + numero;
     }
   }
   claves_.insert(Clave(codigo));

@@ -33,7 +33,9 @@ struct ContextoExportacion {
         interfaz(interfaz),
         componentes(this->carpetaTablas, sesion.CarpetaPrograma) {}
 
-  std::vector<Registro> Registros(GrupoDatos grupo) const { return LeerRegistros(documento, grupo); }
+  std::vector<Registro> Registros(GrupoDatos grupo) const {
+    return LeerRegistros(documento, grupo);
+  }
 
   const xml::Document& documento;
   // Where the steps build the tables: the export's staging folder, not C:\HVDAT itself.

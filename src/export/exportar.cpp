@@ -38,9 +38,8 @@ void ReconstruirTablas(const xml::Document& documento, Sesion& sesion, Interfaz&
   ReemplazoTablas reemplazo(sesion.CarpetaTablas);
   {
     ContextoExportacion contexto(documento, reemplazo.CarpetaNuevas(), sesion, interfaz);
-    for (auto paso : {CrearTablasMaterias, AnadirActividades, CrearTablaProfesores,
-                      CrearTablaAulas, CrearTablasCursosGrupos, CrearTablaAsignaciones,
-                      CrearTablasHorarias}) {
+    for (auto paso : {CrearTablasMaterias, AnadirActividades, CrearTablaProfesores, CrearTablaAulas,
+                      CrearTablasCursosGrupos, CrearTablaAsignaciones, CrearTablasHorarias}) {
       paso(contexto);
     }
   }  // every staged table closed

@@ -9,7 +9,9 @@
 namespace vadelto {
 namespace {
 
-bool EsMayuscula(char c) { return c >= 'A' && c <= 'Z'; }
+bool EsMayuscula(char c) {
+  return c >= 'A' && c <= 'Z';
+}
 
 // The code made from the name: its capitals A to Z (after the first character when that is not
 // one); when that gives one letter, the initials after the blanks or the first 6 characters.

@@ -63,7 +63,9 @@ fs::path CrearCarpetaProvisional(const fs::path& carpetaTablas) {
 
 }  // namespace
 
-void RenombradorDisco::Renombrar(const fs::path& de, const fs::path& a) { fs::rename(de, a); }
+void RenombradorDisco::Renombrar(const fs::path& de, const fs::path& a) {
+  fs::rename(de, a);
+}
 
 ReemplazoTablas::ReemplazoTablas(fs::path carpetaTablas)
     : carpetaTablas_(std::move(carpetaTablas)),

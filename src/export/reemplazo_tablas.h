@@ -32,8 +32,8 @@ class ReemplazoTablas {
     std::filesystem::path a;
   };
   struct Plan {
-    std::vector<Movimiento> apartar;   // old files: tables folder -> backup folder
-    std::vector<Movimiento> colocar;   // new files: staging folder -> tables folder
+    std::vector<Movimiento> apartar;  // old files: tables folder -> backup folder
+    std::vector<Movimiento> colocar;  // new files: staging folder -> tables folder
   };
 
   // Creates the staging folder; raises vadelto::Error when it cannot.

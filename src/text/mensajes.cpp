@@ -257,8 +257,10 @@ std::string CausaSistema(int codigoError) {
 namespace vadelto::mensajes {
 
 namespace {
-std::string NadaCambia() { return AnsiDesdeUtf8("; no se ha modificado ninguna tabla de C:\\HVDAT"); }
+std::string NadaCambia() {
+  return AnsiDesdeUtf8("; no se ha modificado ninguna tabla de C:\\HVDAT");
 }
+}  // namespace
 
 std::string NoExisteCarpetaTablas() {
   return AnsiDesdeUtf8(
@@ -279,12 +281,13 @@ std::string SinPlantillasHorarias() {
 std::string TablaEnUso(std::string_view rotulo, std::string_view motivo) {
   return AnsiDesdeUtf8("No se puede reemplazar la tabla ") + std::string(rotulo) +
          AnsiDesdeUtf8(": otro programa la tiene abierta o no se puede abrir (") +
-         std::string(motivo) +
-         AnsiDesdeUtf8("). Cierre Horavel y vuelva a exportar") + NadaCambia();
+         std::string(motivo) + AnsiDesdeUtf8("). Cierre Horavel y vuelva a exportar") +
+         NadaCambia();
 }
 
 std::string NoSeCreaCarpetaProvisional(std::string_view motivo) {
-  return AnsiDesdeUtf8("No se puede crear la carpeta provisional de la exportación en C:\\HVDAT (") +
+  return AnsiDesdeUtf8(
+             "No se puede crear la carpeta provisional de la exportación en C:\\HVDAT (") +
          std::string(motivo) + ")" + NadaCambia();
 }
 
@@ -294,24 +297,25 @@ std::string NoSeColocanTablas(std::string_view motivo) {
 }
 
 std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view motivo) {
-  return AnsiDesdeUtf8("No se han podido colocar las tablas nuevas ni devolver las anteriores a "
-                       "C:\\HVDAT (") +
-         std::string(motivo) +
-         AnsiDesdeUtf8("). Las tablas anteriores están en la carpeta ") + std::string(carpeta) +
-         AnsiDesdeUtf8(": cópielas en C:\\HVDAT antes de abrir Horavel");
+  return AnsiDesdeUtf8(
+             "No se han podido colocar las tablas nuevas ni devolver las anteriores a "
+             "C:\\HVDAT (") +
+         std::string(motivo) + AnsiDesdeUtf8("). Las tablas anteriores están en la carpeta ") +
+         std::string(carpeta) + AnsiDesdeUtf8(": cópielas en C:\\HVDAT antes de abrir Horavel");
 }
 
 std::string DescripcionError(const std::error_code& error) {
   const std::error_condition condicion = error.default_error_condition();
-  if (condicion == std::errc::permission_denied || condicion == std::errc::operation_not_permitted) {
+  if (condicion == std::errc::permission_denied ||
+      condicion == std::errc::operation_not_permitted) {
     return AnsiDesdeUtf8("permiso denegado");
   }
-  if (condicion == std::errc::no_space_on_device) return AnsiDesdeUtf8("no queda espacio en el disco");
+  if (condicion == std::errc::no_space_on_device)
+    return AnsiDesdeUtf8("no queda espacio en el disco");
   if (condicion == std::errc::read_only_file_system) {
     return AnsiDesdeUtf8("el disco es de sólo lectura");
   }
-  if (condicion == std::errc::device_or_resource_busy ||
-      condicion == std::errc::text_file_busy) {
+  if (condicion == std::errc::device_or_resource_busy || condicion == std::errc::text_file_busy) {
     return AnsiDesdeUtf8("el archivo está en uso");
   }
   if (condicion == std::errc::no_such_file_or_directory) {

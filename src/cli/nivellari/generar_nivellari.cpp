@@ -32,8 +32,10 @@ struct Nivel {
 std::vector<std::string> Campos(const std::string& linea) {
   std::vector<std::string> campos(1);
   for (char c : linea) {
-    if (c == ',') campos.emplace_back();
-    else campos.back() += c;
+    if (c == ',')
+      campos.emplace_back();
+    else
+      campos.back() += c;
   }
   for (auto& campo : campos) campo = vadelto::TrimEspacios(campo);
   return campos;
@@ -53,7 +55,8 @@ std::vector<Nivel> LeerCsv(const std::filesystem::path& csv) {
     const std::string donde = csv.string() + ":" + std::to_string(numero) + ": ";
     if (campos.size() != 3) throw Error(donde + "se esperaban 3 campos");
     Nivel nivel{0, vadelto::AnsiDesdeUtf8(campos[1]), vadelto::AnsiDesdeUtf8(campos[2])};
-    if (!vadelto::EsEntero(campos[0], &nivel.oferta)) throw Error(donde + "la oferta no es un entero");
+    if (!vadelto::EsEntero(campos[0], &nivel.oferta))
+      throw Error(donde + "la oferta no es un entero");
     if (!ofertas.insert(nivel.oferta).second) throw Error(donde + "oferta repetida");
     if (nivel.nivel.size() > kAnchoNivel || nivel.estudio.size() > kAnchoEstudio) {
       throw Error(donde + "texto demasiado largo");
