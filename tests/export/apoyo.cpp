@@ -75,18 +75,18 @@ std::filesystem::path DocumentoRacima::Escribir(const std::filesystem::path& rut
 
 DocumentoRacima DocumentoCompleto() {
   return DocumentoRacima()
-      .Grupo("MATERIAS", {{"3001", "301", "Matemáticas"}, {"3001", "302", "Lengua Castellana"}})
+      .Grupo("MATERIAS", {{"6101", "301", "Matemáticas"}, {"6101", "302", "Lengua Castellana"}})
       .Grupo("ACTIVIDADES", {{"x", "901", "Guardia"}})
       .Grupo("EMPLEADOS", {{"E1", "01/09/2010", "X", "García", "López", "Ana"}})
       .Grupo("DEPENDENCIAS", {{"10234", "Aula 1.3"}})
-      .Grupo("CURSOS_DEL_CENTRO", {{"3001", "1º ESO"}})
-      .Grupo("UNIDADES", {{"7001", "1º ESO A", "3001"}})
+      .Grupo("CURSOS_DEL_CENTRO", {{"6101", "1º ESO"}})
+      .Grupo("UNIDADES", {{"7001", "1º ESO A", "6101"}})
       .Grupo("JORNADAS_ESCOLARES", {{"J1", "Mañana", "01/09/2010", "31/05/2011"}})
       .Grupo("TRAMOS_HORARIOS", {{"101", "1ª", "510", "565", "J1"}});
 }
 
 std::vector<Nivel> NivelesCompletos() {
-  return {{3001, "ESO", "Educación Secundaria Obligatoria"}};
+  return {{6101, "ESO", "Educación Secundaria Obligatoria"}};
 }
 
 std::vector<Fila> Filas(const std::filesystem::path& tabla,

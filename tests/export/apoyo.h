@@ -40,10 +40,10 @@ struct Nivel {
 // NIVELLARI.DBF in `carpeta`, as the build writes it.
 void EscribirNivellari(const std::filesystem::path& carpeta, const std::vector<Nivel>& niveles);
 
-// A small document with every data group: two subjects of course offering 3001, an activity,
+// A small document with every data group: two subjects of course offering 6101, an activity,
 // a teacher, a room, a course, its group, and the template J1 with one slot.
 DocumentoRacima DocumentoCompleto();
-// The level table that goes with it: 3001 is ESO.
+// The level table that goes with it: 6101 is ESO.
 std::vector<Nivel> NivelesCompletos();
 
 // A level-7 table written byte by byte, as other software may: C and N fields only, a deleted

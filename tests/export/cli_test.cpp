@@ -62,6 +62,23 @@ TEST_F(Cli, VariasPlantillasSinElegirNoCambiaNada) {
               ::testing::ElementsAre(Fila{"J2"}));
 }
 
+TEST_F(Cli, InstitutoDeEjemplo) {
+  const fs::path documento =
+      fs::path(VADELTO_TEST_DATA) / ".." / ".." / "samples" / "instituto" / "racima.xml";
+  const Salida salida = Ejecutar("exportar " + documento.string() + " --plantilla=J1");
+  ASSERT_EQ(salida.estado, 0) << salida.errores;
+  const auto filas = [&](const char* tabla, std::vector<std::string> campos) {
+    return Filas(unidad.Hvdat() / tabla, campos);
+  };
+  EXPECT_EQ(filas("PROFT.DBF", {"ABREV"}).size(), 40u);
+  EXPECT_EQ(filas("AULAT.DBF", {"ABREV"}).size(), 25u);
+  EXPECT_EQ(filas("GRUPOST.DBF", {"ABREV"}).size(), 15u);
+  EXPECT_EQ(filas("ASIGT.DBF", {"CASIG"}).size(), 150u);  // each subject offering, per group
+  EXPECT_EQ(filas("DIASHORAST.DBF", {"DIHO"}).size(), 49u);
+  for (const Fila& curso : filas("CURSOST.DBF", {"NIVEL"})) EXPECT_NE(curso[0], "Niv");
+  EXPECT_THAT(filas("PERIODOS.DBF", {"CJORNADA"}), ::testing::ElementsAre(Fila{"J1"}));
+}
+
 TEST_F(Cli, FinalesSinExito) {
   const Salida error = Ejecutar(
       "exportar " + Documento(DocumentoCompleto().Grupo("CURSOS_DEL_CENTRO", {{"12a", "1º"}})));

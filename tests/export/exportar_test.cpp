@@ -89,10 +89,10 @@ TEST_F(Exportacion, ReconstruyeLasDiezTablas) {
   EXPECT_THAT(Tabla("ASIGNOMT", {"COD", "ESTAREA"}),
               ElementsAre(Fila{"Matemá", "F"}, Fila{"LC", "F"}, Fila{"901", "T"}));
   EXPECT_THAT(Tabla("ASIGNOMT2", {"COD", "OFERTAMATRI"}),
-              ElementsAre(Fila{"Matemá", "3001"}, Fila{"LC", "3001"}));
+              ElementsAre(Fila{"Matemá", "6101"}, Fila{"LC", "6101"}));
   EXPECT_THAT(Tabla("PROFT", {"ABREV", "X_EMPLEADO"}), ElementsAre(Fila{"GLA", "E1"}));
   EXPECT_THAT(Tabla("AULAT", {"ABREV"}), ElementsAre(Fila{"0234"}));
-  EXPECT_THAT(Tabla("CURSOST", {"CLAVE", "NIVEL"}), ElementsAre(Fila{"3001", "ESO"}));
+  EXPECT_THAT(Tabla("CURSOST", {"CLAVE", "NIVEL"}), ElementsAre(Fila{"6101", "ESO"}));
   EXPECT_THAT(Tabla("GRUPOST", {"ABREV", "NIVEL"}), ElementsAre(Fila{"1ºESOA", "ESO"}));
   EXPECT_THAT(Tabla("ASIGT", {"CASIG", "CGRUP"}),
               ElementsAre(Fila{"Matemá", "1ºESOA"}, Fila{"LC", "1ºESOA"}));

@@ -30,13 +30,13 @@ TEST(Nivellari, TablaConstruidaDesdeElCsv) {
   while (std::getline(csv, linea)) ++lineas;
   EXPECT_EQ(tabla.RecordCount(), lineas - 1);
 
-  ASSERT_TRUE(tabla.LocateInteger("X_OFERTAMATRIG", 3001));
+  ASSERT_TRUE(tabla.LocateInteger("X_OFERTAMATRIG", 6101));
   EXPECT_EQ(tabla.GetText("NIVEL_ABREV"), "ESO");
   EXPECT_EQ(Utf8DesdeAnsi(tabla.GetText("ESTUDIO")), "Educación Secundaria Obligatoria");
-  ASSERT_TRUE(tabla.LocateInteger("X_OFERTAMATRIG", 3021));
+  ASSERT_TRUE(tabla.LocateInteger("X_OFERTAMATRIG", 6411));
   EXPECT_EQ(Utf8DesdeAnsi(tabla.GetText("ESTUDIO")),
             "Ciclo Formativo de Grado Medio en Sistemas Microinformáticos y Redes");
-  EXPECT_FALSE(tabla.LocateInteger("X_OFERTAMATRIG", 3999));
+  EXPECT_FALSE(tabla.LocateInteger("X_OFERTAMATRIG", 6999));
 }
 
 }  // namespace
