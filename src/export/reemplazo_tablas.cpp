@@ -6,7 +6,7 @@
 #include <set>
 #include <system_error>
 
-#include "tables/dbase/table.h"
+#include "tables/dbase/os_file.h"
 #include "tables/tablas_trabajo.h"
 #include "tables/unidad.h"
 #include "text/conversion.h"
@@ -43,7 +43,7 @@ bool EsArchivoDeTabla(const fs::directory_entry& entrada) {
 
 std::string Motivo(const std::exception& fallo) {
   if (const auto* sistema = dynamic_cast<const fs::filesystem_error*>(&fallo)) {
-    return mensajes::DescripcionError(sistema->code());
+    return mensajes::CausaSistema(sistema->code().value());
   }
   if (const auto* propio = dynamic_cast<const Error*>(&fallo)) return propio->Mensaje();
   return fallo.what();
@@ -58,7 +58,7 @@ fs::path CrearCarpetaProvisional(const fs::path& carpetaTablas) {
     if (ec) break;
   }
   if (!ec) ec = std::make_error_code(std::errc::file_exists);
-  throw Error(mensajes::NoSeCreaCarpetaProvisional(mensajes::DescripcionError(ec)));
+  throw Error(mensajes::NoSeCreaCarpetaProvisional(mensajes::CausaSistema(ec.value())));
 }
 
 }  // namespace
@@ -74,7 +74,7 @@ ReemplazoTablas::ReemplazoTablas(fs::path carpetaTablas)
   std::error_code ec;
   if (!fs::create_directory(respaldo_, ec)) {
     fs::remove_all(provisional_, ec);
-    throw Error(mensajes::NoSeCreaCarpetaProvisional(mensajes::DescripcionError(ec)));
+    throw Error(mensajes::NoSeCreaCarpetaProvisional(mensajes::CausaSistema(ec.value())));
   }
 }
 
@@ -84,18 +84,11 @@ ReemplazoTablas::~ReemplazoTablas() {
   fs::remove_all(provisional_, ec);
 }
 
-void ReemplazoTablas::ComprobarTablasLibres() const {
-  for (TablaTrabajo tabla : TodasLasTablas()) {
-    const std::string nombre = Definicion(tabla).nombre + ".DBF";
-    const fs::path archivo = BuscarSinMayusculas(carpetaTablas_, nombre);
-    std::error_code ec;
-    if (!fs::exists(archivo, ec)) continue;
-    dbase::Table existente(archivo, RotuloTabla(nombre));
-    try {
-      existente.Open(dbase::Access::Exclusive);
-      existente.Close();
-    } catch (const Error& fallo) {
-      throw Error(mensajes::TablaEnUso(RotuloTabla(nombre), fallo.Mensaje()));
+void ReemplazoTablas::ComprobarLibres(const Plan& plan) const {
+  for (const Movimiento& anterior : plan.apartar) {
+    if (dbase::InUse(anterior.de)) {
+      throw Error(
+          mensajes::ArchivoAbiertoEnOtroPrograma(RotuloTabla(anterior.de.filename().string())));
     }
   }
 }
@@ -116,13 +109,13 @@ ReemplazoTablas::Plan ReemplazoTablas::Planificar() const {
 }
 
 void ReemplazoTablas::Reemplazar(Renombrador& renombrador) {
-  ComprobarTablasLibres();
   Plan plan;
   try {
     plan = Planificar();
   } catch (const fs::filesystem_error& fallo) {
-    throw Error(mensajes::NoSeColocanTablas(mensajes::DescripcionError(fallo.code())));
+    throw Error(mensajes::NoSeColocanTablas(mensajes::CausaSistema(fallo.code().value())));
   }
+  ComprobarLibres(plan);
   Ejecutar(plan, renombrador);
 }
 

@@ -21,10 +21,10 @@ class RenombradorDisco : public Renombrador {
 
 // Replaces the whole set of working tables at once. The new tables are built in a staging
 // folder made inside the tables' folder (so every move is a rename on one file system, and
-// the user who may write the tables may write there); Reemplazar then checks that no old table
-// is held open, moves the old set aside into the staging folder, moves the new set in, and on
-// any failure moves everything back. The staging folder goes when the object goes, unless the
-// old tables could not be moved back: then it holds their only copy and stays.
+// the user who may write the tables may write there); Reemplazar then checks that no old file
+// is held open by another program, moves the old set aside into the staging folder, moves the new
+// set in, and on any failure moves everything back. The staging folder goes when the object goes,
+// unless the old tables could not be moved back: then it holds their only copy and stays.
 class ReemplazoTablas {
  public:
   struct Movimiento {
@@ -45,8 +45,6 @@ class ReemplazoTablas {
   // Where the new tables are to be built.
   const std::filesystem::path& CarpetaNuevas() const { return provisional_; }
 
-  // Raises vadelto::Error naming the first existing table that another program holds open.
-  void ComprobarTablasLibres() const;
   // The moves that put the staged tables in place of the old ones. Every file of a working
   // table (.DBF and .MDX, in any letter case) and JORNADAS.DBF is moved aside.
   Plan Planificar() const;
@@ -58,6 +56,8 @@ class ReemplazoTablas {
   }
 
  private:
+  // Raises vadelto::Error naming the first old file that another program holds open.
+  void ComprobarLibres(const Plan& plan) const;
   void Ejecutar(const Plan& plan, Renombrador& renombrador);
 
   std::filesystem::path carpetaTablas_;

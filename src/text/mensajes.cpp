@@ -247,6 +247,13 @@ std::string CausaSistema(int codigoError) {
       return "error de entrada/salida";
     case EISDIR:
       return "es una carpeta";
+    case ENOENT:
+      return "no existe el archivo o la carpeta";
+    case EEXIST:
+      return "ya existe";
+    case EBUSY:
+    case ETXTBSY:
+      return AnsiDesdeUtf8("el archivo está en uso");
     default:
       return "error del sistema " + std::to_string(codigoError);
   }
@@ -278,10 +285,9 @@ std::string SinPlantillasHorarias() {
          NadaCambia();
 }
 
-std::string TablaEnUso(std::string_view rotulo, std::string_view motivo) {
-  return AnsiDesdeUtf8("No se puede reemplazar la tabla ") + std::string(rotulo) +
-         AnsiDesdeUtf8(": otro programa la tiene abierta o no se puede abrir (") +
-         std::string(motivo) + AnsiDesdeUtf8("). Cierre Horavel y vuelva a exportar") +
+std::string ArchivoAbiertoEnOtroPrograma(std::string_view rotulo) {
+  return AnsiDesdeUtf8("El archivo ") + std::string(rotulo) +
+         AnsiDesdeUtf8(" está abierto en otro programa: cierre Horavel y vuelva a exportar") +
          NadaCambia();
 }
 
@@ -302,27 +308,6 @@ std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view
              "C:\\HVDAT (") +
          std::string(motivo) + AnsiDesdeUtf8("). Las tablas anteriores están en la carpeta ") +
          std::string(carpeta) + AnsiDesdeUtf8(": cópielas en C:\\HVDAT antes de abrir Horavel");
-}
-
-std::string DescripcionError(const std::error_code& error) {
-  const std::error_condition condicion = error.default_error_condition();
-  if (condicion == std::errc::permission_denied ||
-      condicion == std::errc::operation_not_permitted) {
-    return AnsiDesdeUtf8("permiso denegado");
-  }
-  if (condicion == std::errc::no_space_on_device)
-    return AnsiDesdeUtf8("no queda espacio en el disco");
-  if (condicion == std::errc::read_only_file_system) {
-    return AnsiDesdeUtf8("el disco es de sólo lectura");
-  }
-  if (condicion == std::errc::device_or_resource_busy || condicion == std::errc::text_file_busy) {
-    return AnsiDesdeUtf8("el archivo está en uso");
-  }
-  if (condicion == std::errc::no_such_file_or_directory) {
-    return AnsiDesdeUtf8("no existe el archivo o la carpeta");
-  }
-  if (condicion == std::errc::file_exists) return AnsiDesdeUtf8("ya existe");
-  return AnsiDesdeUtf8("error del sistema ") + std::to_string(error.value());
 }
 
 std::string UsoCli() {

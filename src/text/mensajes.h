@@ -2,7 +2,6 @@
 
 #include <string>
 #include <string_view>
-#include <system_error>
 
 // Every text the user is shown, in one place. Source files are UTF-8; these return the
 // Windows-1252 form the core works with.
@@ -80,12 +79,10 @@ std::string CausaEnUso();
 std::string NoExisteCarpetaTablas();
 std::string DocumentoNoValido(std::string_view nombreArchivo);
 std::string SinPlantillasHorarias();
-std::string TablaEnUso(std::string_view rotulo, std::string_view motivo);
+std::string ArchivoAbiertoEnOtroPrograma(std::string_view rotulo);
 std::string NoSeCreaCarpetaProvisional(std::string_view motivo);
 std::string NoSeColocanTablas(std::string_view motivo);
 std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view motivo);
-// A system error (a file that cannot be renamed, a folder that cannot be made) in Spanish.
-std::string DescripcionError(const std::error_code& error);
 
 // The command-line tool.
 std::string UsoCli();

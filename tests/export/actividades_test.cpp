@@ -1,5 +1,6 @@
 #include "export/paso_prueba.h"
 #include "export/pasos.h"
+#include "text/cp1252.h"
 
 namespace vadelto::prueba {
 namespace {
@@ -35,9 +36,9 @@ TEST_F(Actividades, LiberanLasListasDeMaterias) {
   ContextoExportacion& contexto =
       Contexto(DocumentoRacima().Grupo("MATERIAS", {{"5001", "302", "Matemáticas"}}));
   CrearTablasMaterias(contexto);
-  EXPECT_TRUE(contexto.listas.ListaCodigos.Contiene("Matemá"));
+  EXPECT_TRUE(contexto.listas.ListaCodigos.Contiene(AnsiDesdeUtf8("Matemá")));
   AnadirActividades(contexto);
-  EXPECT_FALSE(contexto.listas.ListaCodigos.Contiene("Matemá"));
+  EXPECT_FALSE(contexto.listas.ListaCodigos.Contiene(AnsiDesdeUtf8("Matemá")));
   EXPECT_TRUE(contexto.listas.ListaNombres.empty());
   EXPECT_TRUE(contexto.listas.ListaCodigosLargos.empty());
   EXPECT_TRUE(contexto.listas.ListaCodigoNombre.empty());

@@ -89,6 +89,10 @@ std::vector<Nivel> NivelesCompletos() {
   return {{6101, "ESO", "Educación Secundaria Obligatoria"}};
 }
 
+std::filesystem::path ArchivoDelRepositorio(const std::string& ruta) {
+  return (std::filesystem::path(VADELTO_TEST_DATA) / ".." / ".." / ruta).lexically_normal();
+}
+
 std::vector<Fila> Filas(const std::filesystem::path& tabla,
                         const std::vector<std::string>& campos) {
   dbase::Table objeto(tabla, tabla.filename().string());

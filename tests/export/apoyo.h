@@ -29,6 +29,9 @@ class DocumentoRacima {
   std::vector<std::pair<std::string, std::vector<Fila>>> grupos_;
 };
 
+// A file of the repository, by its path there ("data/nivellari.csv").
+std::filesystem::path ArchivoDelRepositorio(const std::string& ruta);
+
 // The rows of a table, each the named fields read as text (Windows-1252 turned to UTF-8).
 std::vector<Fila> Filas(const std::filesystem::path& tabla, const std::vector<std::string>& campos);
 

@@ -63,8 +63,7 @@ TEST_F(Cli, VariasPlantillasSinElegirNoCambiaNada) {
 }
 
 TEST_F(Cli, InstitutoDeEjemplo) {
-  const fs::path documento =
-      fs::path(VADELTO_TEST_DATA) / ".." / ".." / "samples" / "instituto" / "racima.xml";
+  const fs::path documento = ArchivoDelRepositorio("samples/instituto/racima.xml");
   const Salida salida = Ejecutar("exportar " + documento.string() + " --plantilla=J1");
   ASSERT_EQ(salida.estado, 0) << salida.errores;
   const auto filas = [&](const char* tabla, std::vector<std::string> campos) {

@@ -1,12 +1,15 @@
 #include "export/exportar.h"
 
 #include <gmock/gmock.h>
+
 #include <gtest/gtest.h>
+#include <sstream>
 
 #include "export/apoyo.h"
 #include "sesion/sesion.h"
 #include "support/temp_drive.h"
 #include "tables/dbase/table.h"
+#include "tables/lectores.h"
 #include "tables/tablas_trabajo.h"
 #include "text/cp1252.h"
 #include "text/error.h"
@@ -19,6 +22,7 @@ using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::Not;
 using ::testing::UnorderedElementsAre;
 
 std::vector<std::string> Nombres(const fs::path& carpeta) {
@@ -121,6 +125,38 @@ TEST_F(Exportacion, DosPlantillasPreguntaAlUsuario) {
   EXPECT_THAT(Tabla("DIASHORAST", {"CODDIHO"}).front(), ElementsAre("201"));
 }
 
+TEST_F(Exportacion, LasTablasLasLeeTdbfComoNosotros) {
+  if (!DbfCheck()) GTEST_SKIP() << "dbfcheck no está construido (falta fpc)";
+  interfaz.documento = Documento(
+      DocumentoCompleto().Grupo("TRAMOS_HORARIOS", {{"201", "1ª", "960", "1015", "J1"},
+                                                    {"203", "3ª", "1070", "1125", "J1"},
+                                                    {"202", "2ª", "1015", "1070", "J1"}}));
+  ASSERT_EQ(Exportar(), "");
+  for (TablaTrabajo tabla : TodasLasTablas()) {
+    const fs::path archivo = unidad.Hvdat() / (Definicion(tabla).nombre + ".DBF");
+    SCOPED_TRACE(archivo.filename());
+    const TablaLeida nuestra = LeerConNuestroMotor(archivo);
+    EXPECT_FALSE(nuestra.filas.empty());
+    ExpectMismaLectura(LeerConTdbf(archivo), nuestra);
+  }
+  // On Linux TDbf looks for the production index as .mdx unless the whole path is in capitals.
+  const fs::path copia = unidad.Carpeta("tdbf");
+  fs::copy_file(unidad.Hvdat() / "DIASHORAST2.DBF", copia / "DIASHORAST2.DBF");
+  fs::copy_file(unidad.Hvdat() / "DIASHORAST2.MDX", copia / "DIASHORAST2.mdx");
+  const Salida indice = prueba::Ejecutar(Comillas(*DbfCheck()) + " index " +
+                                         Comillas(copia / "DIASHORAST2.DBF") + " ORDEN");
+  ASSERT_EQ(indice.estado, 0) << indice.texto;
+  std::vector<std::string> orden;
+  std::istringstream lineas(indice.texto);
+  for (std::string linea; std::getline(lineas, linea);) {
+    if (linea.starts_with("rec ")) orden.push_back(linea.substr(linea.rfind(' ') + 1));
+    EXPECT_THAT(linea, Not(HasSubstr("missing")));
+  }
+  std::vector<std::string> esperado;
+  for (const char* inicio : {"960", "1015", "1070"}) esperado.insert(esperado.end(), 7, inicio);
+  EXPECT_EQ(orden, esperado);
+}
+
 struct CasoSinDocumento {
   std::string nombre;
   bool elegido;  // the dialog returns a path that does not exist, or is cancelled
@@ -211,7 +247,8 @@ TEST_F(Exportacion, TablaAbiertaPorOtroPrograma) {
   {
     dbase::Table horavel(unidad.Hvdat() / "GRUPOST.DBF", "GRUPOST");
     horavel.Open(dbase::Access::Shared);
-    EXPECT_THAT(Exportar(), HasSubstr("No se puede reemplazar la tabla C:\\HVDAT\\GRUPOST.DBF"));
+    EXPECT_THAT(Exportar(),
+                HasSubstr("El archivo C:\\HVDAT\\GRUPOST.DBF está abierto en otro programa"));
     EXPECT_EQ(Instantanea(unidad.Hvdat()), antes);
   }
   EXPECT_EQ(Exportar(), "");

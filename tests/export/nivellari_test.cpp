@@ -23,8 +23,7 @@ TEST(Nivellari, TablaConstruidaDesdeElCsv) {
                                   std::pair{std::string("NIVEL_ABREV"), 'C'},
                                   std::pair{std::string("ESTUDIO"), 'C'}));
 
-  std::ifstream csv(std::filesystem::path(VADELTO_TEST_DATA) / ".." / ".." / "data" /
-                    "nivellari.csv");
+  std::ifstream csv(ArchivoDelRepositorio("data/nivellari.csv"));
   std::string linea;
   int lineas = 0;
   while (std::getline(csv, linea)) ++lineas;

@@ -147,7 +147,7 @@ TEST_F(Reemplazo, TablaAbiertaPorOtroPrograma) {
       ADD_FAILURE() << "sin error";
     } catch (const Error& error) {
       EXPECT_THAT(Utf8DesdeAnsi(error.Mensaje()),
-                  HasSubstr("No se puede reemplazar la tabla C:\\HVDAT\\AULAT.DBF"));
+                  HasSubstr("El archivo C:\\HVDAT\\AULAT.DBF está abierto en otro programa"));
     }
   }
   EXPECT_EQ(Instantanea(unidad.Hvdat()), antes);
