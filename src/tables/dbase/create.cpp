@@ -17,6 +17,8 @@ namespace {
 constexpr int kMaxNameLength = 31;
 constexpr int kMaxCharacterWidth = 254;
 constexpr std::size_t kMaxTagName = 10;
+constexpr std::size_t kMaxDBase3Name = 10;
+constexpr int kMaxDBase3Digits = 18;
 
 bool ValidName(std::string_view name, std::size_t longest) {
   if (name.empty() || name.size() > longest) return false;
@@ -74,18 +76,73 @@ std::vector<NewField> CheckedFields(const std::vector<FieldDef>& fields,
   return result;
 }
 
+FieldInfo PhysicalDBase3(const FieldDef& def, std::string_view table) {
+  const std::string name = MayusculasAscii(def.name);
+  const auto invalid = [&] {
+    return Error(
+        mensajes::TablaDefinicionNoValida(table, mensajes::DetalleCampoNoValido(def.name)));
+  };
+  if (!ValidName(def.name, kMaxDBase3Name)) throw invalid();
+  switch (def.kind) {
+    case FieldKind::Text:
+      if (def.width < 1 || def.width > kMaxCharacterWidth) throw invalid();
+      return {name, 'C', def.width, 0};
+    case FieldKind::Integer:
+      if (def.width < 1 || def.width > kMaxDBase3Digits) throw invalid();
+      return {name, 'N', def.width, 0};
+    case FieldKind::Boolean:
+      return {name, 'L', 1, 0};
+    case FieldKind::Float:
+      break;
+  }
+  throw invalid();
+}
+
+// The folder must exist, and a table someone has open is not pulled from under them.
+void CheckReplaceable(const fs::path& file, const std::string& name) {
+  std::error_code ec;
+  if (!fs::is_directory(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec)) {
+    throw Error(mensajes::TablaCarpetaNoExiste(name));
+  }
+  if (InUse(file)) throw Error(mensajes::TablaNoSePuedeCrear(name, mensajes::CausaEnUso()));
+}
+
+void WriteNew(const fs::path& file, const std::string& name, std::string contents) {
+  contents += kEndOfFile;
+  if (const int error = ReplaceFile(file, contents)) {
+    throw Error(mensajes::TablaNoSePuedeCrear(name, mensajes::CausaSistema(error)));
+  }
+}
+
 }  // namespace
+
+void CreateDBase3Table(const fs::path& file, const std::string& label,
+                       const std::vector<FieldDef>& fields) {
+  const std::string name = NameForMessages(label, file);
+  std::vector<FieldInfo> infos;
+  std::set<std::string> names;
+  for (const FieldDef& def : fields) {
+    infos.push_back(PhysicalDBase3(def, name));
+    if (!names.insert(infos.back().name).second) {
+      throw Error(
+          mensajes::TablaDefinicionNoValida(name, mensajes::DetalleCampoNoValido(def.name)));
+    }
+  }
+  if (infos.empty()) {
+    throw Error(mensajes::TablaDefinicionNoValida(name, mensajes::DetalleCampoNoValido(name)));
+  }
+  CheckReplaceable(file, name);
+  std::error_code ec;
+  fs::remove(IndexFileOf(file), ec);
+  WriteNew(file, name, DBase3Header(infos, Today()));
+}
 
 void CreateTable(const fs::path& file, const std::string& label,
                  const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes) {
   const std::string name = NameForMessages(label, file);
   const std::vector<NewField> newFields = CheckedFields(fields, indexes, name);
+  CheckReplaceable(file, name);
   std::error_code ec;
-  if (!fs::is_directory(file.parent_path().empty() ? fs::path(".") : file.parent_path(), ec)) {
-    throw Error(mensajes::TablaCarpetaNoExiste(name));
-  }
-  // A table someone has open is not pulled from under them.
-  if (InUse(file)) throw Error(mensajes::TablaNoSePuedeCrear(name, mensajes::CausaEnUso()));
 
   const Date today = Today();
   const fs::path indexFile = IndexFileOf(file);
@@ -101,11 +158,7 @@ void CreateTable(const fs::path& file, const std::string& label,
       throw Error(mensajes::TablaNoSePuedeCrear(name, mensajes::CausaSistema(error)));
     }
   }
-  std::string contents = Level7Header(newFields, !indexes.empty(), today);
-  contents += kEndOfFile;
-  if (const int error = ReplaceFile(file, contents)) {
-    throw Error(mensajes::TablaNoSePuedeCrear(name, mensajes::CausaSistema(error)));
-  }
+  WriteNew(file, name, Level7Header(newFields, !indexes.empty(), today));
 }
 
 }  // namespace vadelto::dbase

@@ -158,6 +158,26 @@ std::string Level7Header(const std::vector<NewField>& fields, bool productionInd
   return header;
 }
 
+std::string DBase3Header(const std::vector<FieldInfo>& fields, Date date) {
+  std::string header(kHeaderSize + kDescriptorSize * fields.size() + 1, '\0');
+  std::uint32_t recordLength = 1;
+  for (const FieldInfo& f : fields) recordLength += static_cast<std::uint32_t>(f.length);
+  header[0] = 0x03;
+  StampHeader(header.data(), 0, date);
+  bytes::PutLe16(&header[8], static_cast<std::uint16_t>(header.size()));
+  bytes::PutLe16(&header[10], static_cast<std::uint16_t>(recordLength));
+  char* d = &header[kHeaderSize];
+  for (const FieldInfo& f : fields) {
+    f.name.copy(d, 10);
+    d[11] = f.type;
+    d[16] = static_cast<char>(f.length);
+    d[17] = static_cast<char>(f.decimals);
+    d += kDescriptorSize;
+  }
+  *d = kFieldsEnd;
+  return header;
+}
+
 void StampHeader(char* header, std::uint32_t recordCount, Date date) {
   header[1] = static_cast<char>(date.year - 1900);
   header[2] = static_cast<char>(date.month);

@@ -59,6 +59,9 @@ struct NewField {
 };
 std::string Level7Header(const std::vector<NewField>& fields, bool productionIndex, Date date);
 
+// The header of a new, empty dBase III table: 32 bytes, the descriptors, the terminator.
+std::string DBase3Header(const std::vector<FieldInfo>& fields, Date date);
+
 // Writes the record count and the date of last update into a header.
 void StampHeader(char* header, std::uint32_t recordCount, Date date);
 

@@ -35,6 +35,13 @@ struct IndexDef {
 void CreateTable(const std::filesystem::path& file, const std::string& label,
                  const std::vector<FieldDef>& fields, const std::vector<IndexDef>& indexes = {});
 
+// Creates an empty dBase III table (version 0x03, no index), as older programs write their
+// tables: Text as C(width), Integer as N(width,0) with `width` digits (1 to 18, sign
+// included), Boolean as L. Float has no place in it and is refused. Replaces any table of
+// that name; its values are then appended with the same Table operations.
+void CreateDBase3Table(const std::filesystem::path& file, const std::string& label,
+                       const std::vector<FieldDef>& fields);
+
 struct FieldInfo {
   std::string name;  // as stored (upper case)
   char type;         // 'C', 'N', 'F', 'I', 'O', 'L', 'D', ...
