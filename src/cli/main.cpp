@@ -20,6 +20,7 @@ struct Subcomando {
 
 constexpr Subcomando kSubcomandos[] = {
     {"exportar", vadelto::cli::Exportar},
+    {"importar", vadelto::cli::Importar},
 };
 
 }  // namespace

@@ -17,5 +17,6 @@ struct Argumentos {
 };
 
 int Exportar(const Argumentos& argumentos);
+int Importar(const Argumentos& argumentos);
 
 }  // namespace vadelto::cli

@@ -313,9 +313,12 @@ std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view
 std::string UsoCli() {
   return AnsiDesdeUtf8(
       "Uso: vadelto-cli exportar DOCUMENTO [--plantilla CODIGO]\n"
+      "     vadelto-cli importar DOCUMENTO\n"
       "  exportar   reconstruye las tablas de Horavel en C:\\HVDAT a partir del documento de "
       "Racima DOCUMENTO;\n"
-      "             --plantilla elige la plantilla horaria cuando el documento tiene varias");
+      "             --plantilla elige la plantilla horaria cuando el documento tiene varias\n"
+      "  importar   escribe junto a DOCUMENTO el documento de resultado para Racima con el "
+      "horario que Horavel ha resuelto en C:\\HVDAT\\SOLUC.DBF");
 }
 
 std::string SubcomandoDesconocido(std::string_view nombre) {
