@@ -4,6 +4,7 @@
 
 #include "exchange/xml_document.h"
 #include "export/contexto.h"
+#include "export/diario_reemplazo.h"
 #include "export/pasos.h"
 #include "export/reemplazo_tablas.h"
 #include "tables/unidad.h"
@@ -49,6 +50,7 @@ void ReconstruirTablas(const xml::Document& documento, Sesion& sesion, Interfaz&
 }  // namespace
 
 void BExportarClick(Sesion& sesion, Interfaz& interfaz) {
+  RecuperarReemplazos(sesion.CarpetaTablas);  // an export cut short is undone first
   if (auto elegido = interfaz.ElegirDocumento()) sesion.RutaXML = *elegido;
   if (!ExisteArchivo(sesion.RutaXML)) {
     interfaz.MostrarMensaje(mensajes::NoExisteArchivo());

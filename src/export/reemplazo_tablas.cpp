@@ -6,6 +6,7 @@
 #include <set>
 #include <system_error>
 
+#include "export/diario_reemplazo.h"
 #include "tables/dbase/os_file.h"
 #include "tables/tablas_trabajo.h"
 #include "tables/unidad.h"
@@ -53,7 +54,8 @@ fs::path CrearCarpetaProvisional(const fs::path& carpetaTablas) {
   std::random_device azar;
   std::error_code ec;
   for (int intento = 0; intento < 100; ++intento) {
-    const fs::path carpeta = carpetaTablas / fmt::format(".vadelto-exportacion-{:08x}", azar());
+    const fs::path carpeta =
+        carpetaTablas / fmt::format("{}{:08x}", kPrefijoCarpetaProvisional, azar());
     if (fs::create_directory(carpeta, ec)) return carpeta;
     if (ec) break;
   }
@@ -70,16 +72,24 @@ void RenombradorDisco::Renombrar(const fs::path& de, const fs::path& a) {
 ReemplazoTablas::ReemplazoTablas(fs::path carpetaTablas)
     : carpetaTablas_(std::move(carpetaTablas)),
       provisional_(CrearCarpetaProvisional(carpetaTablas_)),
-      respaldo_(provisional_ / "anteriores") {
+      respaldo_(provisional_ / kCarpetaAnteriores) {
   std::error_code ec;
+  try {
+    diario_.emplace(carpetaTablas_, provisional_);
+  } catch (const Error&) {
+    fs::remove_all(provisional_, ec);
+    throw;
+  }
   if (!fs::create_directory(respaldo_, ec)) {
+    diario_->Soltar();
     fs::remove_all(provisional_, ec);
     throw Error(mensajes::NoSeCreaCarpetaProvisional(mensajes::CausaSistema(ec.value())));
   }
 }
 
 ReemplazoTablas::~ReemplazoTablas() {
-  if (conservar_) return;
+  diario_->Soltar();
+  if (conservar_) return;  // with its journal, for the next recovery
   std::error_code ec;
   fs::remove_all(provisional_, ec);
 }
@@ -120,6 +130,9 @@ void ReemplazoTablas::Reemplazar(Renombrador& renombrador) {
 }
 
 void ReemplazoTablas::Ejecutar(const Plan& plan, Renombrador& renombrador) {
+  std::vector<Movimiento> todos = plan.apartar;
+  todos.insert(todos.end(), plan.colocar.begin(), plan.colocar.end());
+  diario_->Anotar(todos);  // nothing has moved if this fails
   std::vector<const Movimiento*> hechos;
   const Movimiento* actual = nullptr;
   try {
@@ -130,13 +143,23 @@ void ReemplazoTablas::Ejecutar(const Plan& plan, Renombrador& renombrador) {
         hechos.push_back(actual);
       }
     }
+    actual = nullptr;
+    diario_->Cerrar();  // the new set is in place for good
   } catch (const std::exception& fallo) {
-    const std::string motivo = RotuloTabla(actual->de.filename().string()) + ": " + Motivo(fallo);
+    const std::string motivo =
+        actual ? RotuloTabla(actual->de.filename().string()) + ": " + Motivo(fallo) : Motivo(fallo);
     for (auto hecho = hechos.rbegin(); hecho != hechos.rend(); ++hecho) {
       try {
         renombrador.Renombrar((*hecho)->a, (*hecho)->de);
       } catch (const std::exception&) {
         conservar_ = true;  // the backup folder may hold the only copy of an old table
+      }
+    }
+    if (!conservar_) {
+      try {
+        diario_->Cerrar();
+      } catch (const Error&) {
+        // Everything is back: a recovery that finds the journal has nothing to undo.
       }
     }
     if (conservar_) {

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "export/diario_reemplazo.h"
 
 namespace vadelto {
 
@@ -24,13 +27,11 @@ class RenombradorDisco : public Renombrador {
 // the user who may write the tables may write there); Reemplazar then checks that no old file
 // is held open by another program, moves the old set aside into the staging folder, moves the new
 // set in, and on any failure moves everything back. The staging folder goes when the object goes,
-// unless the old tables could not be moved back: then it holds their only copy and stays.
+// unless the old tables could not be moved back: then it holds their only copy and stays. The
+// moves are journaled (DiarioReemplazo), so that a crash in their midst is undone later.
 class ReemplazoTablas {
  public:
-  struct Movimiento {
-    std::filesystem::path de;
-    std::filesystem::path a;
-  };
+  using Movimiento = vadelto::Movimiento;
   struct Plan {
     std::vector<Movimiento> apartar;  // old files: tables folder -> backup folder
     std::vector<Movimiento> colocar;  // new files: staging folder -> tables folder
@@ -63,6 +64,7 @@ class ReemplazoTablas {
   std::filesystem::path carpetaTablas_;
   std::filesystem::path provisional_;
   std::filesystem::path respaldo_;
+  std::optional<DiarioReemplazo> diario_;
   bool conservar_ = false;
 };
 

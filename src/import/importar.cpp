@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "exchange/xml_document.h"
+#include "export/diario_reemplazo.h"
 #include "import/fecha.h"
 #include "import/resolucion.h"
 #include "import/resultado.h"
@@ -132,6 +133,7 @@ void LeerHorarios(ComponentesTablas& t, Resultado& resultado, const Periodo& per
 }  // namespace
 
 void BImportarClick(Sesion& sesion, Interfaz& interfaz) {
+  RecuperarReemplazos(sesion.CarpetaTablas);  // an export cut short is undone first
   if (auto elegido = interfaz.ElegirDocumento()) sesion.RutaXML = *elegido;
   std::error_code ec;
   if (!fs::is_regular_file(sesion.RutaXML, ec)) {

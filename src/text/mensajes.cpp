@@ -247,6 +247,8 @@ std::string CausaSistema(int codigoError) {
       return "error de entrada/salida";
     case EISDIR:
       return "es una carpeta";
+    case EFBIG:
+      return AnsiDesdeUtf8("el archivo supera el tamaño permitido");
     case ENOENT:
       return "no existe el archivo o la carpeta";
     case EEXIST:
@@ -308,6 +310,23 @@ std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view
              "C:\\HVDAT (") +
          std::string(motivo) + AnsiDesdeUtf8("). Las tablas anteriores están en la carpeta ") +
          std::string(carpeta) + AnsiDesdeUtf8(": cópielas en C:\\HVDAT antes de abrir Horavel");
+}
+
+std::string NoSeAnotaReemplazo() {
+  return AnsiDesdeUtf8("No se puede anotar en C:\\HVDAT el cambio de las tablas") + NadaCambia();
+}
+
+std::string ReemplazoInterrumpidoSinDeshacer(std::string_view carpeta, std::string_view motivo) {
+  return AnsiDesdeUtf8(
+             "Una exportación anterior se interrumpió mientras colocaba las tablas en "
+             "C:\\HVDAT y no se ha podido deshacer (") +
+         std::string(motivo) +
+         AnsiDesdeUtf8("). Las tablas anteriores que falten en C:\\HVDAT están en la carpeta ") +
+         std::string(carpeta);
+}
+
+std::string DiarioIlegible() {
+  return AnsiDesdeUtf8("su diario está dañado");
 }
 
 std::string UsoCli() {

@@ -83,6 +83,10 @@ std::string ArchivoAbiertoEnOtroPrograma(std::string_view rotulo);
 std::string NoSeCreaCarpetaProvisional(std::string_view motivo);
 std::string NoSeColocanTablas(std::string_view motivo);
 std::string TablasAnterioresApartadas(std::string_view carpeta, std::string_view motivo);
+// The journal of the replacement, and the recovery of one cut short.
+std::string NoSeAnotaReemplazo();
+std::string ReemplazoInterrumpidoSinDeshacer(std::string_view carpeta, std::string_view motivo);
+std::string DiarioIlegible();
 
 // The command-line tool.
 std::string UsoCli();
