@@ -51,11 +51,15 @@ std::string Escenario::Importar() {
   return Ejecutar(BImportarClick, sesion, interfaz);
 }
 
+std::string ExportarCon(Sesion& sesion, InterfazPrueba& interfaz) {
+  return Ejecutar(BExportarClick, sesion, interfaz);
+}
+
 void Escenario::TablasExportadas() {
   Sesion otra = sesion;
   InterfazPrueba exportacion;
   exportacion.documento = DocumentoCompleto().Escribir(unidad.Carpeta("anterior") / "racima.xml");
-  ASSERT_EQ(Ejecutar(BExportarClick, otra, exportacion), "");
+  ASSERT_EQ(ExportarCon(otra, exportacion), "");
   EscribirArchivo(Soluc(), SolucDbase3());
 }
 

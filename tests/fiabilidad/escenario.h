@@ -50,6 +50,9 @@ class Escenario : public testing::Test {
   InterfazPrueba interfaz;
 };
 
+// The export of `sesion` with `interfaz`: its error's message, "" when none (UTF-8).
+std::string ExportarCon(Sesion& sesion, InterfazPrueba& interfaz);
+
 // How the engine names a working table in its messages: as the user knows it, and where it is.
 std::string NombreEnMensajes(const std::filesystem::path& tabla);
 
