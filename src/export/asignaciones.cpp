@@ -1,5 +1,7 @@
 #include <set>
+#include <unordered_map>
 #include <utility>
+#include <vector>
 
 #include "export/materia.h"
 #include "export/pasos.h"
@@ -15,25 +17,48 @@ std::string ClaveNombre(std::string_view nombre) {
   return TrimEspacios(MayusculasAscii(nombre));
 }
 
-// COD of the first ASIGNOMT row whose name matches; empty when none does.
-std::string CodigoMateria(dbase::Table& asignomt, const std::string& nombre) {
-  const std::string buscado = ClaveNombre(Izquierda(nombre, 80));
+// Each name of ASIGNOMT, compared form, with the COD of the first row that has it.
+std::unordered_map<std::string, std::string> CodigosPorNombre(dbase::Table& asignomt) {
+  std::unordered_map<std::string, std::string> codigos;
   for (asignomt.First(); !asignomt.Eof(); asignomt.Next()) {
-    if (ClaveNombre(asignomt.GetText("NOMBRE")) == buscado) return asignomt.GetText("COD");
+    codigos.try_emplace(ClaveNombre(asignomt.GetText("NOMBRE")), asignomt.GetText("COD"));
   }
-  return {};
+  return codigos;
 }
 
-void AnadirAsignacion(dbase::Table& asigt, dbase::Table& grupost, const std::string& codigo,
+// COD of the first ASIGNOMT row whose name matches; empty when none does.
+std::string CodigoMateria(const std::unordered_map<std::string, std::string>& codigos,
+                          const std::string& nombre) {
+  const auto encontrado = codigos.find(ClaveNombre(Izquierda(nombre, 80)));
+  return encontrado == codigos.end() ? std::string() : encontrado->second;
+}
+
+// The GRUPOST values an assignment copies.
+struct Grupo {
+  std::string abrev, nivel, curso, grupo;
+};
+
+// GRUPOST's rows by CLAVECURSO, each course offering's in table order.
+std::unordered_map<std::string, std::vector<Grupo>> GruposPorOferta(dbase::Table& grupost) {
+  std::unordered_map<std::string, std::vector<Grupo>> grupos;
+  for (grupost.First(); !grupost.Eof(); grupost.Next()) {
+    grupos[grupost.GetText("CLAVECURSO")].push_back(
+        {grupost.GetText("ABREV"), grupost.GetText("NIVEL"), grupost.GetText("CURSO"),
+         grupost.GetText("GRUPO")});
+  }
+  return grupos;
+}
+
+void AnadirAsignacion(dbase::Table& asigt, const Grupo& grupo, const std::string& codigo,
                       const Materia& materia) {
   asigt.Append();
   asigt.SetText("CASIG", codigo);
-  asigt.SetText("CGRUP", grupost.GetText("ABREV"));
+  asigt.SetText("CGRUP", grupo.abrev);
   asigt.SetText("CAULA", "");
   asigt.SetText("TURNO", "");
-  asigt.SetText("NIVEL", grupost.GetText("NIVEL"));
-  asigt.SetText("CURSO", grupost.GetText("CURSO"));
-  asigt.SetText("GRUPO", grupost.GetText("GRUPO"));
+  asigt.SetText("NIVEL", grupo.nivel);
+  asigt.SetText("CURSO", grupo.curso);
+  asigt.SetText("GRUPO", grupo.grupo);
   asigt.SetFloat("HORAS", 4.0);  // 240 minutes a week, in whole hours
   asigt.SetText("SESIONES", "1111");
   asigt.SetText("CLAVE", materia.materia);
@@ -50,6 +75,8 @@ void CrearTablaAsignaciones(ContextoExportacion& contexto) {
   ComponenteTabla& asignomt = contexto.componentes.wwTableNomAsg;
   grupost.Abrir();
   asignomt.Abrir();
+  const auto codigos = CodigosPorNombre(*asignomt);
+  const auto grupos = GruposPorOferta(*grupost);
 
   // A record repeating an earlier (subject, offering) pair would double that offering's rows;
   // step 1 records such an offering once, and so does this step.
@@ -57,13 +84,11 @@ void CrearTablaAsignaciones(ContextoExportacion& contexto) {
   for (const Registro& registro : contexto.Registros(GrupoDatos::Materias)) {
     const auto materia = LeerMateria(registro);
     if (!materia || !ofertasVistas.emplace(materia->materia, materia->oferta).second) continue;
-    const std::string codigo = CodigoMateria(*asignomt, materia->nombre);
+    const std::string codigo = CodigoMateria(codigos, materia->nombre);
     if (codigo.empty()) continue;
-    for (grupost->First(); !grupost->Eof(); grupost->Next()) {
-      if (grupost->GetText("CLAVECURSO") == materia->oferta) {
-        AnadirAsignacion(*asigt, *grupost, codigo, *materia);
-      }
-    }
+    const auto deLaOferta = grupos.find(materia->oferta);
+    if (deLaOferta == grupos.end()) continue;
+    for (const Grupo& grupo : deLaOferta->second) AnadirAsignacion(*asigt, grupo, codigo, *materia);
   }
   asigt->Close();
   grupost.Cerrar();

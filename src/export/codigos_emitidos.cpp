@@ -29,20 +29,30 @@ std::string CodigosEmitidos::Numerado(const std::string& base, long n) const {
 
 std::string CodigosEmitidos::Emitir(std::string_view candidato) {
   const std::string base = Guardado(candidato);
-  std::string codigo = base;
-  std::set<std::string> probados;
-  for (long n = 1; Contiene(codigo); ++n) {
-    codigo = Numerado(base, n);
-    // The first 8 + last 2 form runs out once every two-digit ending has been tried, and would
-    // then repeat itself for ever: from there on the whole number is kept.
-    if (!probados.insert(Clave(codigo)).second) {
-      const std::string numero = IntToStr(n);
-      codigo =
-          Izquierda(base, static_cast<long>(ancho_) - static_cast<long>(numero.size())) + numero;
+  // Codes are never given back, so every candidate an earlier call for this base tried is
+  // still taken: the search goes on from where that call stopped, with what it had tried.
+  Busqueda& busqueda = busquedas_[base];
+  std::string codigo;
+  for (long& n = busqueda.siguiente;; ++n) {
+    codigo = Candidato(base, n, busqueda.probados);
+    if (!Contiene(codigo)) {
+      ++n;
+      break;
     }
   }
   claves_.insert(Clave(codigo));
   return codigo;
+}
+
+std::string CodigosEmitidos::Candidato(const std::string& base, long n,
+                                       std::set<std::string>& probados) const {
+  if (n == 0) return base;
+  const std::string codigo = Numerado(base, n);
+  // The first 8 + last 2 form runs out once every two-digit ending has been tried, and would
+  // then repeat itself for ever: from there on the whole number is kept.
+  if (probados.insert(Clave(codigo)).second) return codigo;
+  const std::string numero = IntToStr(n);
+  return Izquierda(base, static_cast<long>(ancho_) - static_cast<long>(numero.size())) + numero;
 }
 
 }  // namespace vadelto

@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace vadelto {
 
@@ -24,16 +25,29 @@ class CodigosEmitidos {
   std::string Emitir(std::string_view candidato);
 
   bool Contiene(std::string_view codigo) const;
-  void Vaciar() { claves_.clear(); }
+  void Vaciar() {
+    claves_.clear();
+    busquedas_.clear();
+  }
 
  private:
   std::string Guardado(std::string_view codigo) const;
   std::string Numerado(const std::string& base, long n) const;
   std::string Clave(std::string_view codigo) const;
+  // The n-th candidate for `base` (0 is the base itself), given those tried before it.
+  std::string Candidato(const std::string& base, long n, std::set<std::string>& probados) const;
+
+  // Where the search for a free code from one base stands: the next number to try and the
+  // numbered candidates tried so far.
+  struct Busqueda {
+    long siguiente = 0;
+    std::set<std::string> probados;
+  };
 
   Mayusculas mayusculas_;
   std::size_t ancho_;
   std::set<std::string> claves_;
+  std::unordered_map<std::string, Busqueda> busquedas_;
 };
 
 }  // namespace vadelto

@@ -1,3 +1,5 @@
+#include <unordered_map>
+
 #include "export/pasos.h"
 #include "export/tabla_nueva.h"
 #include "text/clipper.h"
@@ -37,14 +39,21 @@ void EscribirCursos(ContextoExportacion& contexto, dbase::Table& cursost) {
   niveles.Cerrar();
 }
 
-// The values of the first CURSOST row whose CLAVE, as stored, is `claveCurso`; empty otherwise.
-Curso BuscarCurso(dbase::Table& cursost, const std::string& claveCurso) {
+// Each CLAVE of CURSOST, as stored, with the values of the first row that has it.
+std::unordered_map<std::string, Curso> CursosPorClave(dbase::Table& cursost) {
+  std::unordered_map<std::string, Curso> cursos;
   for (cursost.First(); !cursost.Eof(); cursost.Next()) {
-    if (cursost.GetText("CLAVE") == claveCurso) {
-      return {cursost.GetText("NIVEL"), cursost.GetText("CURSO"), cursost.GetText("ESTUD")};
-    }
+    cursos.try_emplace(cursost.GetText("CLAVE"), cursost.GetText("NIVEL"), cursost.GetText("CURSO"),
+                       cursost.GetText("ESTUD"));
   }
-  return {};
+  return cursos;
+}
+
+// The values of the course `claveCurso`; empty when CURSOST has no such CLAVE.
+Curso BuscarCurso(const std::unordered_map<std::string, Curso>& cursos,
+                  const std::string& claveCurso) {
+  const auto encontrado = cursos.find(claveCurso);
+  return encontrado == cursos.end() ? Curso{} : encontrado->second;
 }
 
 // The group's name without its blanks, at most 10 characters, the 10th being the name's last.
@@ -67,6 +76,7 @@ void CrearTablasCursosGrupos(ContextoExportacion& contexto) {
   const auto cursost = RecrearYAbrir(contexto.carpetaTablas, TablaTrabajo::CURSOST);
   const auto grupost = RecrearYAbrir(contexto.carpetaTablas, TablaTrabajo::GRUPOST);
   EscribirCursos(contexto, *cursost);
+  const std::unordered_map<std::string, Curso> cursos = CursosPorClave(*cursost);
 
   CodigosEmitidos emitidos(CodigosEmitidos::Mayusculas::NoDistinguen, 10);
   for (const Registro& registro : contexto.Registros(GrupoDatos::Unidades)) {
@@ -74,7 +84,7 @@ void CrearTablasCursosGrupos(ContextoExportacion& contexto) {
     if (!registro.Tiene(2)) continue;
     const std::string nombre = registro.Recortado(1);
     const std::string claveCurso = registro.Recortado(2);
-    const Curso curso = BuscarCurso(*cursost, claveCurso);
+    const Curso curso = BuscarCurso(cursos, claveCurso);
     const std::string grupo = Derecha(nombre, 1);
     grupost->Append();
     grupost->SetText("ABREV", emitidos.Emitir(CandidatoGrupo(nombre)));

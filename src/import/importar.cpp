@@ -106,8 +106,8 @@ EntradaSoluc LeerEntrada(const dbase::Table& soluc) {
 void LeerHorarios(ComponentesTablas& t, Resultado& resultado, const Periodo& periodo) {
   dbase::Table& soluc = *t.wwTableSoluc;
   dbase::Table& profesores = *t.wwTableProfesor;
-  TablasResolucion tablas{*t.wwTableAsig,   *t.wwTableNomAsg,   *t.wwTableTramos,
-                          *t.wwTableGrupos, *t.wwTableNomAsg_2, *t.wwTableAulas};
+  ResolucionEntradas resolucion({*t.wwTableAsig, *t.wwTableNomAsg, *t.wwTableTramos,
+                                 *t.wwTableGrupos, *t.wwTableNomAsg_2, *t.wwTableAulas});
   int numero = 0;
   for (profesores.First(); !profesores.Eof(); profesores.Next()) {
     ++numero;
@@ -124,7 +124,7 @@ void LeerHorarios(ComponentesTablas& t, Resultado& resultado, const Periodo& per
     int actividad = 0;
     for (soluc.First(); !soluc.Eof(); soluc.Next()) {
       if (!EsEntradaColocada(soluc)) continue;
-      resultado.AnadirGrupoActividad(++actividad, ResolverEntrada(tablas, LeerEntrada(soluc)),
+      resultado.AnadirGrupoActividad(++actividad, resolucion.Resolver(LeerEntrada(soluc)),
                                      periodo.inicio, periodo.fin);
     }
   }

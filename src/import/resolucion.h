@@ -1,13 +1,14 @@
 #pragma once
 
 // Resolving one placed SOLUC entry to Racima's identifiers through the tables the export
-// left. Each lookup is a first-match scan in table order with exact, case-sensitive
-// comparison of whole texts as read; a lookup that finds nothing leaves its values as they
-// were. Kept apart so the lookups can be backed by indexes without changing a result.
+// left. Each lookup answers what a first-match scan in table order would, with exact,
+// case-sensitive comparison of whole texts as read; a lookup that finds nothing leaves its
+// values as they were.
 
 #include <cstdint>
 #include <string>
 
+#include "import/busqueda_primera.h"
 #include "import/resultado.h"
 #include "tables/dbase/table.h"
 
@@ -33,6 +34,20 @@ struct TablasResolucion {
   dbase::Table& aulat;
 };
 
-ValoresActividad ResolverEntrada(TablasResolucion& tablas, const EntradaSoluc& entrada);
+// Resolves entry after entry over the same tables, each lookup answered from a hash map of
+// its table, built on first use (the tables do not change while the import runs).
+class ResolucionEntradas {
+ public:
+  explicit ResolucionEntradas(const TablasResolucion& tablas);
+  ValoresActividad Resolver(const EntradaSoluc& entrada);
+
+ private:
+  BusquedaPrimera asignacion_;  // ASIGT by CASIG, CGRUP
+  BusquedaPrimera tarea_;       // ASIGNOMT by COD
+  BusquedaPrimera tramo_;       // DIASHORAST by DIHO
+  BusquedaPrimera aula_;        // AULAT by ABREV
+  BusquedaPrimera grupo_;       // GRUPOST by ABREV
+  BusquedaPrimera materia_;     // ASIGNOMT2 by COD, OFERTAMATRI
+};
 
 }  // namespace vadelto

@@ -5,6 +5,7 @@
 
 #include "tables/dbase/filter.h"
 #include "tables/dbase/layout.h"
+#include "tables/dbase/lookup_index.h"
 #include "tables/dbase/naming.h"
 #include "tables/dbase/os_file.h"
 #include "tables/dbase/production_index.h"
@@ -83,6 +84,13 @@ struct Table::Impl {
   int orderField = -1;               // the selected index's field, -1 for physical order
   std::vector<std::uint32_t> order;  // records in index order
   bool orderStale = false;
+  // Searches without filter and index answered by hash, one index for each set of fields
+  // searched; kept up to date as rows are posted.
+  std::vector<FirstMatchIndex> locateIndexes;
+  // The rows the filter passes, while no row has been posted since it was set: filtering
+  // visits only those. Otherwise every record is visited and the filter tested on each.
+  std::optional<FieldGroups> filterGroups;
+  const std::vector<std::uint32_t>* filterRows = nullptr;
   std::size_t position = 0;  // in the visiting order
   long current = -1;         // record number, -1 for none
   bool eof = true;
@@ -141,9 +149,13 @@ struct Table::Impl {
 
   // --- navigation
 
-  std::size_t VisitCount() const { return orderField >= 0 ? order.size() : layout.recordCount; }
+  std::size_t VisitCount() const {
+    if (orderField >= 0) return order.size();
+    return filterRows ? filterRows->size() : layout.recordCount;
+  }
   std::uint32_t VisitAt(std::size_t i) const {
-    return orderField >= 0 ? order[i] : static_cast<std::uint32_t>(i);
+    if (orderField >= 0) return order[i];
+    return filterRows ? (*filterRows)[i] : static_cast<std::uint32_t>(i);
   }
 
   bool Visible(std::uint32_t r) const {
@@ -173,6 +185,16 @@ struct Table::Impl {
     for (std::size_t i = 0; i < order.size(); ++i) {
       if (static_cast<long>(order[i]) == current) position = i;
     }
+  }
+
+  // The hash index of these fields, built on first use from the records in physical order.
+  FirstMatchIndex& IndexFor(const std::vector<std::size_t>& fieldNumbers) {
+    for (FirstMatchIndex& index : locateIndexes) {
+      if (index.Fields() == fieldNumbers) return index;
+    }
+    FirstMatchIndex& index = locateIndexes.emplace_back(fieldNumbers);
+    for (std::uint32_t r = 0; r < layout.recordCount; ++r) index.Add(Record(r), r, layout);
+    return index;
   }
 
   // Moves to the first visible row at or after `from`; false at the end.
@@ -213,6 +235,10 @@ struct Table::Impl {
     if (!pending) return;
     data += row;
     pending = false;
+    for (FirstMatchIndex& index : locateIndexes) index.Add(row.data(), layout.recordCount, layout);
+    // Back to visiting every record, where the new row's position is its number.
+    filterGroups.reset();
+    filterRows = nullptr;
     current = static_cast<long>(layout.recordCount);
     position = static_cast<std::size_t>(current);
     ++layout.recordCount;
@@ -348,6 +374,9 @@ struct Table::Impl {
         impl.data.shrink_to_fit();
         impl.order.clear();
         impl.filter.reset();
+        impl.locateIndexes.clear();
+        impl.filterGroups.reset();
+        impl.filterRows = nullptr;
         impl.orderField = -1;
         impl.current = -1;
         impl.eof = true;
@@ -470,6 +499,16 @@ bool Table::Locate(std::string_view fields, const std::vector<std::string>& valu
     wanted.emplace_back(&f, t.SearchValue(f, values[i]));
   }
   t.PostPending();
+  if (t.orderField < 0 && !t.filter) {
+    std::vector<std::size_t> fieldNumbers;
+    std::vector<std::string> searched;
+    for (const auto& [field, value] : wanted) {
+      fieldNumbers.push_back(static_cast<std::size_t>(field - t.layout.fields.data()));
+      searched.push_back(value);
+    }
+    const std::optional<std::uint32_t> r = t.IndexFor(fieldNumbers).Find(t.layout, searched);
+    return r && t.SeekFrom(*r);
+  }
   t.RefreshOrder();
   for (std::size_t i = 0; i < t.VisitCount(); ++i) {
     const std::uint32_t r = t.VisitAt(i);
@@ -512,6 +551,14 @@ void Table::SetFilter(std::string_view expression) {
     if (!condition) throw Error(mensajes::TablaFiltroNoValido(t.name, expression));
     const std::size_t field = t.FieldIndex(condition->field);
     t.filter = Impl::Condition{field, std::string(TrimRight(condition->value))};
+  }
+  t.PostPending();
+  t.filterRows = nullptr;
+  if (t.filter) {
+    if (!t.filterGroups || t.filterGroups->FieldNumber() != t.filter->field) {
+      t.filterGroups.emplace(t.filter->field, t.Records(), t.layout);
+    }
+    t.filterRows = &t.filterGroups->Rows(t.layout, t.filter->value);
   }
   t.First();
 }
