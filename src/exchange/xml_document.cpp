@@ -267,6 +267,14 @@ void Node::appendChild(Node child) {
   xmlAddChild(parent, node);
 }
 
+void Node::remove() {
+  xmlNode* node = Checked();
+  document_->impl_->unattached.erase(node);
+  xmlUnlinkNode(node);
+  xmlFreeNode(node);
+  node_ = nullptr;
+}
+
 Node NodeList::item(std::size_t index) const {
   return index < nodes_.size() ? Node(nodes_[index], document_) : Node();
 }

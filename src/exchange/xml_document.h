@@ -46,6 +46,11 @@ class Node {
   // The element `child` (new, or moved from elsewhere in this document) becomes the last
   // child of this element.
   void appendChild(Node child);
+  // The node as save() writes it within its document (same encoding and escaping).
+  std::string serialized() const;
+  // Takes the node and its descendants out of the document and frees them; every handle on
+  // them, this one included, is then invalid.
+  void remove();
 
  private:
   friend class Document;
@@ -101,6 +106,8 @@ class Document {
   // encoding the kept XML declaration names, UTF-8 when there is none; the declaration is
   // written as loaded, and none when the loaded document had none.
   void save(const std::filesystem::path& path) const;
+  // The bytes save() would write, as text.
+  std::string serialized() const;
 
  private:
   friend class Node;

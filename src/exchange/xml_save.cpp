@@ -6,7 +6,9 @@
 #include <libxml/xmlIO.h>
 #include <libxml/xmlsave.h>
 
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "exchange/xml_impl.h"
 #include "text/cp1252.h"
@@ -36,34 +38,62 @@ std::string Declaration(const xmlDoc* doc) {
   return text;
 }
 
-// A failure stays in the file, which the caller asks afterwards; telling libxml2 would only
-// make it print the error on stderr.
-int WriteToFile(void* context, const char* buffer, int length) {
-  static_cast<AtomicFile*>(context)->Write({buffer, static_cast<std::size_t>(length)});
+using Sink = std::function<void(std::string_view)>;
+
+// A failure stays in the sink (the file asks afterwards); telling libxml2 would only make it
+// print the error on stderr.
+int WriteToSink(void* context, const char* buffer, int length) {
+  (*static_cast<const Sink*>(context))({buffer, static_cast<std::size_t>(length)});
   return length;
 }
 
-}  // namespace
-
-bool Serialize(xmlDoc* doc, AtomicFile& file) {
+// The whole document (declaration and top-level nodes), or only `node`, as save() writes it.
+bool Dump(xmlDoc* doc, xmlNode* node, const Sink& sink) {
   const char* encoding = HasDeclaration(doc) && doc->encoding ? AsChars(doc->encoding) : "UTF-8";
   xmlCharEncodingHandler* encoder = nullptr;
   if (xmlStrcasecmp(BAD_CAST encoding, BAD_CAST "UTF-8") != 0) {
     encoder = xmlFindCharEncodingHandler(encoding);
     if (!encoder) return false;
   }
-  xmlOutputBuffer* output = xmlOutputBufferCreateIO(WriteToFile, nullptr, &file, encoder);
+  xmlOutputBuffer* output =
+      xmlOutputBufferCreateIO(WriteToSink, nullptr, const_cast<Sink*>(&sink), encoder);
   if (!output) {
     if (encoder) xmlCharEncCloseFunc(encoder);
     return false;
   }
-  if (HasDeclaration(doc)) xmlOutputBufferWriteString(output, Declaration(doc).c_str());
-  for (xmlNode* node = doc->children; node; node = node->next) {
+  if (node) {
     xmlNodeDumpOutput(output, doc, node, 0, 0, encoding);
-    xmlOutputBufferWriteString(output, "\n");
+  } else {
+    if (HasDeclaration(doc)) xmlOutputBufferWriteString(output, Declaration(doc).c_str());
+    for (xmlNode* top = doc->children; top; top = top->next) {
+      xmlNodeDumpOutput(output, doc, top, 0, 0, encoding);
+      xmlOutputBufferWriteString(output, "\n");
+    }
   }
   const bool failed = output->error != 0;
   return xmlOutputBufferClose(output) >= 0 && !failed;
+}
+
+std::string DumpToText(xmlDoc* doc, xmlNode* node) {
+  std::string text;
+  if (!Dump(doc, node, [&](std::string_view bytes) { text += bytes; })) {
+    throw Error(mensajes::XmlOperacionNoValida());
+  }
+  return text;
+}
+
+}  // namespace
+
+bool Serialize(xmlDoc* doc, AtomicFile& file) {
+  return Dump(doc, nullptr, [&](std::string_view bytes) { file.Write(bytes); });
+}
+
+std::string Document::serialized() const {
+  return DumpToText(impl_->doc.get(), nullptr);
+}
+
+std::string Node::serialized() const {
+  return DumpToText(document_->impl_->doc.get(), Checked());
 }
 
 void Document::save(const std::filesystem::path& path) const {

@@ -1,11 +1,18 @@
 #include "import/resultado.h"
 
+#include "exchange/atomic_file.h"
 #include "text/clipper.h"
 #include "text/conversion.h"
 #include "text/cp1252.h"
+#include "text/error.h"
+#include "text/mensajes.h"
 
 namespace vadelto {
 namespace {
+
+// Stands where the teachers' timetables go while the text around them is made; no document
+// has an element of that name, which is not a Racima one.
+constexpr std::string_view kMarca = "vadelto-horarios-regulares";
 
 xml::Node NuevoGrupo(xml::Document& documento, std::string_view seq) {
   xml::Node grupo = documento.createElement("grupo_datos");
@@ -50,10 +57,34 @@ void Resultado::IniciarResultado(xml::Document& documento, std::string_view anno
   horarios_ = NuevoGrupo(documento, "HORARIOS_REGULARES");
   horarios_.setAttribute("registros", profesores);
   bloque.appendChild(horarios_);
+
+  // Where the timetables go in the saved text: a mark element, cut out of the text.
+  antes_.clear();
+  despues_.clear();
+  horariosTexto_.clear();
+  enTexto_ = false;
+  xml::Node marca = documento.createElement(kMarca);
+  horarios_.appendChild(marca);
+  const std::string texto = documento.serialized();
+  const std::string marcaTexto = "<" + std::string(kMarca) + "/>";
+  const std::size_t donde = texto.find(marcaTexto);
+  if (donde != std::string::npos && texto.find(marcaTexto, donde + 1) == std::string::npos) {
+    antes_ = texto.substr(0, donde);
+    despues_ = texto.substr(donde + marcaTexto.size());
+    enTexto_ = true;
+  }
+  marca.remove();
+}
+
+void Resultado::VolcarProfesor() {
+  if (!enTexto_ || !profesor_) return;
+  horariosTexto_ += profesor_.serialized();
+  profesor_.remove();
 }
 
 void Resultado::AnadirGrupoProfesor(int numero, std::string_view empleado,
                                     std::string_view tomaPosesion, int actividades) {
+  VolcarProfesor();
   profesor_ = NuevoGrupo(*documento_, "HORARIO_REGULAR_PROFESOR_" + IntToStr(numero));
   profesor_.setAttribute("registros", actividades);
   horarios_.appendChild(profesor_);
@@ -81,8 +112,16 @@ void Resultado::AnadirGrupoActividad(int numero, const ValoresActividad& valores
   dato("X_ACTIVIDAD", TrimEspacios(valores.actividad).empty() ? "1" : valores.actividad);
 }
 
-void Resultado::GuardarResultado(const std::filesystem::path& ruta) const {
-  documento_->save(ruta);
+void Resultado::GuardarResultado(const std::filesystem::path& ruta) {
+  VolcarProfesor();
+  // Without timetables the group is written empty, as the whole tree writes it.
+  if (!enTexto_ || horariosTexto_.empty()) {
+    documento_->save(ruta);
+    return;
+  }
+  AtomicFile archivo(ruta);
+  for (const std::string* parte : {&antes_, &horariosTexto_, &despues_}) archivo.Write(*parte);
+  if (!archivo.Commit()) throw Error(mensajes::XmlNoSeGuarda(AnsiDesdeUtf8(ruta.string())));
 }
 
 }  // namespace vadelto

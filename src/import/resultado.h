@@ -32,7 +32,9 @@ std::int32_t MinutosDeHora(std::string_view hora);
 
 // The assembly, used in this order: IniciarResultado once, then per teacher
 // AnadirGrupoProfesor followed by one AnadirGrupoActividad per placed entry, then
-// GuardarResultado. The nodes belong to the document; this only points at them.
+// GuardarResultado. The nodes belong to the document; this only points at them. Each teacher's
+// timetable is turned into text as soon as the next one starts, and leaves the tree, so a
+// large centre's result is never held as a tree at once.
 class Resultado {
  public:
   // Replaces the root of `documento` (declaration, comments and processing instructions
@@ -44,12 +46,18 @@ class Resultado {
   void AnadirGrupoActividad(int numero, const ValoresActividad& valores,
                             std::string_view fechaInicio, std::string_view fechaFin);
   // Creates or replaces the file atomically, in the encoding of the kept declaration.
-  void GuardarResultado(const std::filesystem::path& ruta) const;
+  void GuardarResultado(const std::filesystem::path& ruta);
 
  private:
+  void VolcarProfesor();
+
   xml::Document* documento_ = nullptr;
   xml::Node horarios_;
   xml::Node profesor_;
+  // The saved document around the timetables, and the timetables written so far; all empty
+  // while the whole tree is kept (an encoding in which the cut cannot be found).
+  std::string antes_, despues_, horariosTexto_;
+  bool enTexto_ = false;
 };
 
 }  // namespace vadelto
