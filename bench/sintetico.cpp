@@ -253,14 +253,14 @@ void EscribirSoluc(const fs::path& hvdat, const Tamano& t, unsigned semilla) {
   const auto tramos = Columnas(ArchivoTabla(hvdat, "DIASHORAST.DBF"), {"DIA", "HORA"});
 
   const fs::path archivo = hvdat / "SOLUC.DBF";
-  dbase::CreateTable(archivo, RotuloTabla("SOLUC.DBF"),
-                     {{"PROF", FieldKind::Text, 10},
-                      {"DIA", FieldKind::Integer},
-                      {"HORA", FieldKind::Integer},
-                      {"ASIG", FieldKind::Text, 10},
-                      {"CODGRUPO", FieldKind::Text, 10},
-                      {"TAREA", FieldKind::Text, 10},
-                      {"AULA", FieldKind::Text, 10}});
+  dbase::CreateDBase3Table(archivo, RotuloTabla("SOLUC.DBF"),
+                           {{"PROF", FieldKind::Text, 10},
+                            {"DIA", FieldKind::Integer, 1},
+                            {"HORA", FieldKind::Integer, 2},
+                            {"ASIG", FieldKind::Text, 10},
+                            {"CODGRUPO", FieldKind::Text, 10},
+                            {"TAREA", FieldKind::Text, 10},
+                            {"AULA", FieldKind::Text, 10}});
   dbase::Table soluc(archivo, RotuloTabla("SOLUC.DBF"));
   soluc.Open(dbase::Access::Exclusive);
   const auto algun = [&](const auto& filas, std::size_t campo) -> std::string {

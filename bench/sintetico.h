@@ -33,7 +33,8 @@ void EscribirNiveles(const std::filesystem::path& carpeta);
 
 // SOLUC.DBF in `hvdat`: entries for PROFT's teachers with ASIGT's subject/group pairs,
 // AULAT's rooms and DIASHORAST's slots, some unplaced and some with codes no table holds.
-// Level-7 table: PROF C(10), DIA and HORA integers, ASIG, CODGRUPO, TAREA, AULA C(10).
+// dBase III, as the timetabling program writes it: PROF C(10), DIA N(1), HORA N(2), ASIG,
+// CODGRUPO, TAREA, AULA C(10).
 void EscribirSoluc(const std::filesystem::path& hvdat, const Tamano& tamano, unsigned semilla);
 
 }  // namespace vadelto::sintetico
