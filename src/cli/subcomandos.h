@@ -18,5 +18,6 @@ struct Argumentos {
 
 int Exportar(const Argumentos& argumentos);
 int Importar(const Argumentos& argumentos);
+int SolucEjemplo(const Argumentos& argumentos);
 
 }  // namespace vadelto::cli

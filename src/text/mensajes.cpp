@@ -2,6 +2,7 @@
 
 #include "text/cp1252.h"
 
+#include <fmt/format.h>
 #include <cerrno>
 #include <string>
 
@@ -333,11 +334,19 @@ std::string UsoCli() {
   return AnsiDesdeUtf8(
       "Uso: vadelto-cli exportar DOCUMENTO [--plantilla CODIGO]\n"
       "     vadelto-cli importar DOCUMENTO\n"
+      "     vadelto-cli soluc-ejemplo [CARPETA]\n"
       "  exportar   reconstruye las tablas de Horavel en C:\\HVDAT a partir del documento de "
       "Racima DOCUMENTO;\n"
       "             --plantilla elige la plantilla horaria cuando el documento tiene varias\n"
       "  importar   escribe junto a DOCUMENTO el documento de resultado para Racima con el "
-      "horario que Horavel ha resuelto en C:\\HVDAT\\SOLUC.DBF");
+      "horario que Horavel ha resuelto en C:\\HVDAT\\SOLUC.DBF\n"
+      "  soluc-ejemplo  escribe en C:\\HVDAT (o en CARPETA) un SOLUC.DBF de ejemplo sobre las "
+      "tablas exportadas");
+}
+
+std::string SolucEjemploEscrita(int entradas, int colocadas) {
+  return fmt::format("SOLUC.DBF de ejemplo: {} entradas, {} colocadas, {} sin colocar", entradas,
+                     colocadas, entradas - colocadas);
 }
 
 std::string SubcomandoDesconocido(std::string_view nombre) {

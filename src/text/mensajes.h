@@ -90,6 +90,8 @@ std::string DiarioIlegible();
 
 // The command-line tool.
 std::string UsoCli();
+// vadelto-cli soluc-ejemplo: what it wrote.
+std::string SolucEjemploEscrita(int entradas, int colocadas);
 std::string SubcomandoDesconocido(std::string_view nombre);
 std::string OpcionDesconocida(std::string_view opcion);
 std::string FaltaValorOpcion(std::string_view opcion);
