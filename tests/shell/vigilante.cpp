@@ -27,6 +27,12 @@ void Vigilante::Vigilar() {
   if (modal == atendido_) return;
   atendido_ = modal;
   ++dialogos_;
+  // A dialog shown again right after it closes is a new one to work.
+  if (auto* dialogo = qobject_cast<QDialog*>(modal)) {
+    connect(
+        dialogo, &QDialog::finished, this, [this] { atendido_ = nullptr; },
+        Qt::SingleShotConnection);
+  }
   auto* cuadro = qobject_cast<QMessageBox*>(modal);
   if (cuadro) {
     QStringList botones;
