@@ -84,6 +84,7 @@ TPlantillas::TPlantillas(std::filesystem::path rutaXml, Ayuda& ayuda, QWidget* p
 
   setTabOrder(BitBtnContinuar, ComboBoxPlantilla);
   setTabOrder(ComboBoxPlantilla, ListBox1);
+  BitBtnContinuar->setFocus();  // the first in the tab order has the focus at the start
 
   // The line edit's text changes once for each key typed and each item picked.
   connect(ComboBoxPlantilla, &QComboBox::currentTextChanged, this,

@@ -2,6 +2,7 @@
 // command line, the result code on close, the error box, help and the file dialog.
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
@@ -103,6 +104,7 @@ class PruebaVentana : public QObject {
   void ayudaConF1YConElBoton();
   void visorChm();
   void dialogoDeArchivoYMensajes();
+  void dialogoDePlantillas();
 };
 
 void PruebaVentana::componentes() {
@@ -427,6 +429,24 @@ void PruebaVentana::dialogoDeArchivoYMensajes() {
   QVERIFY(botones.contains("&Abrir"));
   QVERIFY(botones.contains("Cancelar"));
   QCOMPARE(vigilante.Dialogos(), 3);
+}
+
+// The export's step 7 gets the code in the drop-down when the dialog closes.
+void PruebaVentana::dialogoDePlantillas() {
+  Banco banco;
+  TMForm& ventana = banco.Crear({});
+  banco.Mostrar();
+  auto elegirJ2 = [](QWidget* dialogo) {
+    QCOMPARE(dialogo->windowTitle(), "Plantillas Horarias");
+    QTest::keyClick(dialogo->findChild<QComboBox*>("ComboBoxPlantilla"), Qt::Key_Down);
+    dialogo->findChild<QPushButton*>("BitBtnContinuar")->click();
+  };
+  auto cerrar = [](QWidget* dialogo) { dialogo->close(); };
+  Vigilante vigilante({elegirJ2, cerrar});
+  const fs::path documento = fs::path(VADELTO_TEST_DATA) / "shell" / "ejemplo.xml";
+  QCOMPARE(ventana.ElegirPlantilla(documento), "J2");
+  QCOMPARE(ventana.ElegirPlantilla(documento), "J1");
+  QCOMPARE(vigilante.Dialogos(), 2);
 }
 
 }  // namespace vadelto
