@@ -46,4 +46,12 @@ void AnfitrionX11::Incrustar(QWidget& ventana, std::uint32_t manejador) {
   }
 }
 
+void AnfitrionX11::DarFoco(QWidget& ventana) {
+  if (xcb_connection_t* conexion = ConexionX11(); conexion && ventana.isVisible()) {
+    xcb_set_input_focus(conexion, XCB_INPUT_FOCUS_PARENT,
+                        static_cast<xcb_window_t>(ventana.winId()), XCB_CURRENT_TIME);
+    xcb_flush(conexion);
+  }
+}
+
 }  // namespace vadelto

@@ -124,7 +124,12 @@ void TMForm::showEvent(QShowEvent* evento) {
   mostrada_ = true;
   // The requested conversion starts once the window is on the screen.
   QMetaObject::invokeMethod(
-      this, [this] { FormShow(); }, Qt::QueuedConnection);
+      this,
+      [this] {
+        RecuperarFoco();
+        FormShow();
+      },
+      Qt::QueuedConnection);
 }
 
 void TMForm::FormShow() {
@@ -165,6 +170,7 @@ void TMForm::Atrapar(const std::function<void()>& manejador) {
   std::string mensaje;
   try {
     manejador();
+    RecuperarFoco();
     return;
   } catch (const Error& error) {
     mensaje = error.Mensaje();
@@ -173,6 +179,13 @@ void TMForm::Atrapar(const std::function<void()>& manejador) {
   }
   RelojDeArena(false);
   CuadroError(this, mensaje);
+  RecuperarFoco();
+}
+
+// An embedded window takes the keyboard when it appears and back after each handler, since X
+// gives it to no one when a dialog closes.
+void TMForm::RecuperarFoco() {
+  if (sesion_.Incrustado() && isVisible()) anfitrion_.DarFoco(*this);
 }
 
 std::optional<std::filesystem::path> TMForm::ElegirDocumento() {

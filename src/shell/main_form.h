@@ -67,6 +67,7 @@ class TMForm : public QWidget, public Interfaz {
   void Ejecutar(const Conversion& conversion);
   // Runs a handler; an error escaping it is shown in the error box.
   void Atrapar(const std::function<void()>& manejador);
+  void RecuperarFoco();
 
   Arranque arranque_;
   Anfitrion& anfitrion_;

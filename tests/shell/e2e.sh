@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # vadelto end to end in a real X server of its own (Xvfb), with its own session bus and
 # accessibility bus: an embedded export through the real file dialog and time-template
-# dialog, an embedded export whose file dialog is cancelled, and a stand-alone run.
+# dialog, an embedded export whose file dialog is cancelled, an embedded run with an action
+# word that runs nothing, and a stand-alone run.
 # Screenshots go to the artifacts folder.
 # Usage: e2e.sh VADELTO TEST_HOST NIVELLARI.DBF DOCUMENT ARTIFACTS_FOLDER DBFCHECK
 set -euo pipefail
@@ -136,6 +137,25 @@ printf '[Transformadores]\r\nTransformado=-1\r\n' | cmp -s - "$programa/Horavel.
   fallo "Horavel.ini reads: $(cat -A "$programa/Horavel.ini")"
 [ -z "$(ls -A "$WINEPREFIX/drive_c/HVDAT")" ] || fallo "a cancelled export wrote tables"
 
+paso "embedded, an unknown action word: nothing runs; F1 and Salir work"
+preparar desconocida
+arrancar borrar "$anfitrion_hex"
+hijo=""
+for _ in $(seq 300); do
+  hijo=$(xwininfo -tree -id "$anfitrion_id" | awk -v t="\"$titulo\"" 'index($0, t) {print $1; exit}')
+  [ -n "$hijo" ] && [ "$(xdotool getwindowfocus)" = "$((hijo))" ] && break
+  sleep 0.1
+done
+[ "$(xdotool getwindowfocus)" = "$((hijo))" ] || fallo "the embedded window has no keyboard focus"
+xdotool key F1
+responder_aviso "No se encuentra el archivo de ayuda DAZOD.chm en la carpeta $programa."
+xdotool search --onlyvisible --name '^Archivo XML$' >/dev/null 2>&1 && fallo "a conversion ran"
+# "&Salir" sits at 256, 32 in the bottom strip, which starts at 168.
+xdotool mousemove --window "$hijo" 300 212 click 1
+esperar_fin "$vadelto_pid"
+printf '[Transformadores]\r\nTransformado=0\r\n' | cmp -s - "$programa/Horavel.ini" ||
+  fallo "Horavel.ini reads: $(cat -A "$programa/Horavel.ini")"
+
 paso "stand-alone"
 preparar sola
 arrancar
@@ -146,7 +166,6 @@ raiz=$(xwininfo -root | awk '/Window id:/ {print $4}')
 xprop -id "$ventana" _MOTIF_WM_HINTS | grep -q '= 0x2, 0x1, 0x0' && fallo "no frame"
 sleep 0.5
 import -window "$ventana" "$artefactos/e2e-ventana.png"
-# "&Salir" sits at 256, 32 in the bottom strip, which starts at 168.
 xdotool mousemove --window "$ventana" 300 212 click 1
 esperar_fin "$vadelto_pid"
 [ ! -e "$programa/Horavel.ini" ] || fallo "a stand-alone run wrote Horavel.ini"

@@ -35,6 +35,7 @@ class AnfitrionDePrueba : public Anfitrion {
  public:
   bool Existe(std::uint32_t manejador) override { return manejador == 0x1A2B; }
   void Incrustar(QWidget&, std::uint32_t manejador) override { incrustadoEn = manejador; }
+  void DarFoco(QWidget&) override {}
   std::optional<std::uint32_t> incrustadoEn;
 };
 
