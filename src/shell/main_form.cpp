@@ -83,15 +83,6 @@ void TMForm::CrearComponentes() {
   BImportar =
       CrearBoton(Draw3D3, "BImportar", "Aceptar", {96, 120, 89, 25}, QStyle::SP_DialogOkButton);
 
-  OpenDialogXML = new QFileDialog(this, "Archivo XML");
-  OpenDialogXML->setObjectName("OpenDialogXML");
-  OpenDialogXML->setOption(QFileDialog::DontUseNativeDialog);
-  OpenDialogXML->setAcceptMode(QFileDialog::AcceptOpen);
-  // A name typed for a file that does not exist is accepted: the conversion then says so.
-  OpenDialogXML->setFileMode(QFileDialog::AnyFile);
-  OpenDialogXML->setNameFilter("*.xml");
-  OpenDialogXML->setDefaultSuffix("xml");
-
   Label1 = CrearEtiqueta(Draw3D1, {"Label1",
                                    "Vadelto para QP7 V-1.0",
                                    {8, 72, 226, 13},
@@ -189,10 +180,24 @@ void TMForm::RecuperarFoco() {
 }
 
 std::optional<std::filesystem::path> TMForm::ElegirDocumento() {
-  if (OpenDialogXML->exec() != QDialog::Accepted || OpenDialogXML->selectedFiles().isEmpty()) {
+  // A dialog of its own each time, in the folder chosen last: a reused one could hand back
+  // the file still selected in its list instead of the name the user typed.
+  QFileDialog OpenDialogXML(this, "Archivo XML", carpetaDocumentos_);
+  OpenDialogXML.setObjectName("OpenDialogXML");
+  OpenDialogXML.setOption(QFileDialog::DontUseNativeDialog);
+  OpenDialogXML.setAcceptMode(QFileDialog::AcceptOpen);
+  // A name typed for a file that does not exist is accepted: the conversion then says so.
+  OpenDialogXML.setFileMode(QFileDialog::AnyFile);
+  OpenDialogXML.setNameFilter("*.xml");
+  OpenDialogXML.setDefaultSuffix("xml");
+  if (OpenDialogXML.exec() != QDialog::Accepted || OpenDialogXML.selectedFiles().isEmpty()) {
     return std::nullopt;
   }
-  return std::filesystem::path(OpenDialogXML->selectedFiles().constFirst().toStdString());
+  carpetaDocumentos_ = OpenDialogXML.directory().absolutePath();
+  const std::filesystem::path elegido(OpenDialogXML.selectedFiles().constFirst().toStdString());
+  // As on Windows, a typed name finds its file whatever the letter case (the default
+  // extension is added in lower case).
+  return BuscarSinMayusculas(elegido.parent_path(), elegido.filename().string());
 }
 
 void TMForm::MostrarMensaje(const std::string& texto) {

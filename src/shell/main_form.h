@@ -12,7 +12,6 @@
 #include "sesion/interfaz.h"
 #include "sesion/sesion.h"
 
-class QFileDialog;
 class QLabel;
 class QPushButton;
 
@@ -75,6 +74,7 @@ class TMForm : public QWidget, public Interfaz {
   Sesion sesion_;
   bool mostrada_ = false;
   bool relojActivo_ = false;
+  QString carpetaDocumentos_;  // where the open-file dialog opens
 
   PanelDegradado* Draw3D1 = nullptr;
   PanelDegradado* Draw3D2 = nullptr;
@@ -84,7 +84,6 @@ class TMForm : public QWidget, public Interfaz {
   PanelDegradado* Draw3D3 = nullptr;
   QLabel* Label4 = nullptr;
   QPushButton* BImportar = nullptr;
-  QFileDialog* OpenDialogXML = nullptr;
   QLabel* Label1 = nullptr;
   QPushButton* Button1 = nullptr;
 };

@@ -193,13 +193,6 @@ void PruebaVentana::componentes() {
     QCOMPARE(panel->ColoresDelPanel().base, d.base);
   }
 
-  auto* dialogo = banco.Componente<QFileDialog>("OpenDialogXML");
-  QVERIFY(dialogo);
-  QCOMPARE(dialogo->windowTitle(), "Archivo XML");
-  QCOMPARE(dialogo->nameFilters(), QStringList{"*.xml"});
-  QCOMPARE(dialogo->defaultSuffix(), "xml");
-  QVERIFY(dialogo->testOption(QFileDialog::DontUseNativeDialog));
-
   fs::create_directories(VADELTO_ARTIFACTS_DIR);
   ventana.grab().save(VADELTO_ARTIFACTS_DIR "/ventana-offscreen.png");
 }
@@ -406,6 +399,7 @@ void PruebaVentana::dialogoDeArchivoYMensajes() {
   banco.Mostrar();
   const fs::path carpeta = banco.unidad.Carpeta("racima");
   prueba::EscribirArchivo(carpeta / "centro.xml", "<SERVICIO/>");
+  prueba::EscribirArchivo(carpeta / "MAYUS.XML", "<SERVICIO/>");
 
   auto escribir = [](const QString& texto) {
     return [texto](QWidget* dialogo) {
@@ -418,18 +412,31 @@ void PruebaVentana::dialogoDeArchivoYMensajes() {
     };
   };
   QStringList botones;
-  auto cancelar = [&botones](QWidget* dialogo) {
+  auto cancelar = [&botones](QWidget* widget) {
+    auto* dialogo = qobject_cast<QFileDialog*>(widget);
+    QVERIFY(dialogo);
+    QCOMPARE(dialogo->objectName(), "OpenDialogXML");
+    QCOMPARE(dialogo->windowTitle(), "Archivo XML");
+    QCOMPARE(dialogo->nameFilters(), QStringList{"*.xml"});
+    QCOMPARE(dialogo->defaultSuffix(), "xml");
+    QVERIFY(dialogo->testOption(QFileDialog::DontUseNativeDialog));
     for (auto* boton : dialogo->findChildren<QPushButton*>()) botones << boton->text();
-    qobject_cast<QDialog*>(dialogo)->reject();
+    dialogo->reject();
   };
   const QString ruta = QString::fromStdString(carpeta.string());
-  Vigilante vigilante({escribir(ruta + "/centro.xml"), escribir(ruta + "/otro"), cancelar});
-  QCOMPARE(ventana.ElegirDocumento(), std::optional(carpeta / "centro.xml"));
-  QCOMPARE(ventana.ElegirDocumento(), std::optional(carpeta / "otro.xml"));
-  QCOMPARE(ventana.ElegirDocumento(), std::nullopt);
+  Vigilante vigilante({escribir(ruta + "/centro.xml"), escribir(ruta + "/otro"),
+                       escribir(ruta + "/mayus"), cancelar});
+  auto elegido = [&ventana] {
+    const auto ruta = ventana.ElegirDocumento();
+    return ruta ? QString::fromStdString(ruta->string()) : QString("(ninguno)");
+  };
+  QCOMPARE(elegido(), ruta + "/centro.xml");
+  QCOMPARE(elegido(), ruta + "/otro.xml");
+  QCOMPARE(elegido(), ruta + "/MAYUS.XML");
+  QCOMPARE(elegido(), "(ninguno)");
   QVERIFY(botones.contains("&Abrir"));
   QVERIFY(botones.contains("Cancelar"));
-  QCOMPARE(vigilante.Dialogos(), 3);
+  QCOMPARE(vigilante.Dialogos(), 4);
 }
 
 // The export's step 7 gets the code in the drop-down when the dialog closes.
