@@ -21,6 +21,7 @@ struct Subcomando {
 constexpr Subcomando kSubcomandos[] = {
     {"exportar", vadelto::cli::Exportar},
     {"importar", vadelto::cli::Importar},
+    {"comprobar", vadelto::cli::Comprobar},
     {"soluc-ejemplo", vadelto::cli::SolucEjemplo},
 };
 

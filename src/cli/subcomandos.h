@@ -18,6 +18,7 @@ struct Argumentos {
 
 int Exportar(const Argumentos& argumentos);
 int Importar(const Argumentos& argumentos);
+int Comprobar(const Argumentos& argumentos);
 int SolucEjemplo(const Argumentos& argumentos);
 
 }  // namespace vadelto::cli

@@ -334,12 +334,15 @@ std::string UsoCli() {
   return AnsiDesdeUtf8(
       "Uso: vadelto-cli exportar DOCUMENTO [--plantilla CODIGO]\n"
       "     vadelto-cli importar DOCUMENTO\n"
+      "     vadelto-cli comprobar DOCUMENTO [--plantilla CODIGO]\n"
       "     vadelto-cli soluc-ejemplo [CARPETA]\n"
       "  exportar   reconstruye las tablas de Horavel en C:\\HVDAT a partir del documento de "
       "Racima DOCUMENTO;\n"
       "             --plantilla elige la plantilla horaria cuando el documento tiene varias\n"
       "  importar   escribe junto a DOCUMENTO el documento de resultado para Racima con el "
       "horario que Horavel ha resuelto en C:\\HVDAT\\SOLUC.DBF\n"
+      "  comprobar  hace la misma exportación en una carpeta provisional que luego se borra, "
+      "sin tocar C:\\HVDAT, e informa de lo que haría\n"
       "  soluc-ejemplo  escribe en C:\\HVDAT (o en CARPETA) un SOLUC.DBF de ejemplo sobre las "
       "tablas exportadas");
 }
@@ -347,6 +350,21 @@ std::string UsoCli() {
 std::string SolucEjemploEscrita(int entradas, int colocadas) {
   return fmt::format("SOLUC.DBF de ejemplo: {} entradas, {} colocadas, {} sin colocar", entradas,
                      colocadas, entradas - colocadas);
+}
+
+std::string ResumenTablasCabecera() {
+  return "Filas escritas por tabla:";
+}
+
+std::string ResumenTablaFilas(std::string_view tabla, int filas) {
+  return fmt::format("  {:<12} {:>6}", tabla, filas);
+}
+
+std::string ComprobacionResultado(bool terminaria) {
+  return AnsiDesdeUtf8(terminaria ? "Comprobación: la exportación terminaría; C:\\HVDAT no se "
+                                    "ha modificado"
+                                  : "Comprobación: la exportación se detendría; C:\\HVDAT no se "
+                                    "ha modificado");
 }
 
 std::string SubcomandoDesconocido(std::string_view nombre) {

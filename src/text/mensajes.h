@@ -92,6 +92,10 @@ std::string DiarioIlegible();
 std::string UsoCli();
 // vadelto-cli soluc-ejemplo: what it wrote.
 std::string SolucEjemploEscrita(int entradas, int colocadas);
+// The summary after an export, and the verdict of a check.
+std::string ResumenTablasCabecera();
+std::string ResumenTablaFilas(std::string_view tabla, int filas);
+std::string ComprobacionResultado(bool terminaria);
 std::string SubcomandoDesconocido(std::string_view nombre);
 std::string OpcionDesconocida(std::string_view opcion);
 std::string FaltaValorOpcion(std::string_view opcion);

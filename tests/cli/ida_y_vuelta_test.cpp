@@ -38,9 +38,13 @@ TEST(IdaYVuelta, ElInstitutoDeEjemploPasaEnLosDosSentidos) {
   fs::copy_file(DocumentoInstituto(), documento);
   const fs::path temporal = unidad.Carpeta("salidas");
 
+  const SalidaCli comprobar =
+      EjecutarCli("comprobar --plantilla J1 " + documento.string(), temporal);
+  ASSERT_EQ(comprobar.estado, 0) << comprobar.errores;
+
   const SalidaCli exportar = EjecutarCli("exportar --plantilla J1 " + documento.string(), temporal);
   ASSERT_EQ(exportar.estado, 0) << exportar.errores;
-  EXPECT_THAT(exportar.errores, HasSubstr("Proceso finalizado"));
+  EXPECT_THAT(exportar.errores, HasSubstr("Proceso finalizado\nFilas escritas por tabla:\n"));
 
   const SalidaCli soluc = EjecutarCli("soluc-ejemplo", temporal);
   ASSERT_EQ(soluc.estado, 0) << soluc.errores;
