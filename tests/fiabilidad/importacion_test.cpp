@@ -46,6 +46,16 @@ TEST_F(ImportacionConFallos, SolucAbiertaPorOtroProgramaSeRechaza) {
   EsperarNadaHecho(antes);
 }
 
+TEST_F(ImportacionConFallos, SinCarpetaHvdatNoSeCreaNada) {
+  fs::remove_all(unidad.Hvdat());
+  const auto antes = Instantanea(unidad.Raiz());
+  EXPECT_EQ(Importar(),
+            Utf8(mensajes::TablaCarpetaNoExiste(AnsiDesdeUtf8(NombreEnMensajes(Soluc())))));
+  EXPECT_EQ(Instantanea(unidad.Raiz()), antes);
+  EXPECT_FALSE(fs::exists(unidad.Hvdat()));
+  EsperarSinConversion();
+}
+
 // A header that lies about the lengths of what follows: each lie is named, nothing is read
 // past the end of the file.
 struct Mentira {
