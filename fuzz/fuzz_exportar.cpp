@@ -73,21 +73,6 @@ fs::path Programa() {
   return carpeta;
 }
 
-class InterfazFuzz : public Interfaz {
- public:
-  explicit InterfazFuzz(fs::path documento) : documento_(std::move(documento)) {}
-  std::optional<fs::path> ElegirDocumento() override { return documento_; }
-  void MostrarMensaje(const std::string& texto) override { mensajes.push_back(texto); }
-  void RelojDeArena(bool) override {}
-  std::string ElegirPlantilla(const fs::path&) override { return "J1"; }
-  void DesactivarBotones() override {}
-  void CerrarVentana() override {}
-  std::vector<std::string> mensajes;
-
- private:
-  fs::path documento_;
-};
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -100,7 +85,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Sesion sesion;
   sesion.CarpetaTablas = fuzz::Hvdat();
   sesion.CarpetaPrograma = programa;
-  InterfazFuzz interfaz(documento);
+  fuzz::InterfazFuzz interfaz(documento);
   try {
     BExportarClick(sesion, interfaz);
   } catch (const Error&) {

@@ -126,21 +126,6 @@ std::map<std::string, std::string> Tablas() {
   return archivos;
 }
 
-class InterfazFuzz : public Interfaz {
- public:
-  explicit InterfazFuzz(fs::path documento) : documento_(std::move(documento)) {}
-  std::optional<fs::path> ElegirDocumento() override { return documento_; }
-  void MostrarMensaje(const std::string& texto) override { mensajes.push_back(texto); }
-  void RelojDeArena(bool) override {}
-  std::string ElegirPlantilla(const fs::path&) override { return {}; }
-  void DesactivarBotones() override {}
-  void CerrarVentana() override {}
-  std::vector<std::string> mensajes;
-
- private:
-  fs::path documento_;
-};
-
 const fs::path& Documento() {
   static const fs::path ruta = [] {
     CrearTablas();
@@ -167,7 +152,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Sesion sesion;
   sesion.CarpetaTablas = fuzz::Hvdat();
   sesion.CarpetaPrograma = fuzz::Raiz();
-  InterfazFuzz interfaz(documento);
+  fuzz::InterfazFuzz interfaz(documento);
   try {
     BImportarClick(sesion, interfaz);
     if (interfaz.mensajes != std::vector{mensajes::ProcesoFinalizado()}) std::abort();
