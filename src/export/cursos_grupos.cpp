@@ -43,8 +43,10 @@ void EscribirCursos(ContextoExportacion& contexto, dbase::Table& cursost) {
 std::unordered_map<std::string, Curso> CursosPorClave(dbase::Table& cursost) {
   std::unordered_map<std::string, Curso> cursos;
   for (cursost.First(); !cursost.Eof(); cursost.Next()) {
-    cursos.try_emplace(cursost.GetText("CLAVE"), cursost.GetText("NIVEL"), cursost.GetText("CURSO"),
-                       cursost.GetText("ESTUD"));
+    // Braces, not the parenthesised aggregate form, which clang 14 (the fuzz build) lacks.
+    cursos.try_emplace(
+        cursost.GetText("CLAVE"),
+        Curso{cursost.GetText("NIVEL"), cursost.GetText("CURSO"), cursost.GetText("ESTUD")});
   }
   return cursos;
 }
