@@ -13,6 +13,7 @@
 
 #include "cli/consola.h"
 #include "cli/subcomandos.h"
+#include "export/diario_reemplazo.h"
 #include "tables/dbase/table.h"
 #include "tables/tablas_trabajo.h"
 #include "tables/unidad.h"
@@ -180,6 +181,7 @@ int SolucEjemplo(const Argumentos& argumentos) {
   const fs::path carpeta =
       argumentos.resto.empty() ? CarpetaHvdat() : fs::path(argumentos.resto[0]);
   try {
+    RecuperarReemplazos(carpeta);  // it reads the exported tables: an export cut short is undone
     const std::vector<Entrada> entradas = Solucion(carpeta);
     EscribirSoluc(carpeta, entradas);
     int colocadas = 0;
